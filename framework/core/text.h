@@ -1,0 +1,28 @@
+// The text functions of the framework: numbers from text and back, characters and their codes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The number that the text spells, read as BASIC does: leading blanks skipped, then the longest
+// prefix that is a decimal number (optional sign, digits with at most one point, optional
+// exponent); 0 where there is none. "" "." "abc" give 0, "1..5" gives 1, ".5.5" gives .5.
+double Val(std::string_view text);
+
+// The number written after a mask. Supported mask characters: "#" (optional digit), "0" (digit),
+// "." (the decimal point), "-" and "," are not needed by the program and are written literally.
+// ".0000" writes 0.1864 as ".1864", 0 as ".0000" and a value that rounds to 1 as "1.0000": digits
+// the mask has no place for before the point are written all the same, so a value is never cut.
+// NaN is written "NaN", infinities "INF" and "-INF".
+std::string Format(double number, std::string_view mask);
+
+// The one-character text (UTF-8) of a Unicode code point.
+std::string Chr(std::int64_t code);
+
+// The code point of the text's first character (UTF-8); 0 for the empty text.
+std::int64_t Asc(std::string_view text);
+
+}  // namespace fw
