@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "framework/core/class_info.h"
 #include "framework/core/menu_item.h"
@@ -21,7 +22,8 @@ class Application : public Object {
   static void SetSupportsHiDPI(bool supported);
   static bool SupportsHiDPI();
 
-  // Gives the version data, once; the values are readable through the properties below.
+  // Gives the version data, once (a second call raises RuntimeException); the values are readable
+  // through the properties below.
   void x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
                         std::int64_t nonRelease, std::int64_t stageCode, std::string longVersion,
                         std::string shortVersion, std::string packageInfo);
@@ -41,12 +43,14 @@ class Application : public Object {
   virtual bool IsEventImplemented(std::string_view eventName) const;
 
  private:
+  bool versionSet_ = false;
   std::int64_t major_ = 0, minor_ = 0, bug_ = 0, nonRelease_ = 0, stageCode_ = 0;
   std::string longVersion_, shortVersion_, packageInfo_;
   Ref<MenuItem> menuBar_;
 };
 
-// The registered application object, or nil before RuntimeRegisterAppObject.
+// The registered application object, or nil before RuntimeRegisterAppObject, which sets it here.
 Ref<Application> App();
+void SetApp(Ref<Application> app);
 
 }  // namespace fw

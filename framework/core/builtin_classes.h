@@ -36,7 +36,14 @@
 //                20 SelChange, 21 TextChange, 22 ValidationError
 //   BevelButton  15 MouseUp, 16 MouseDown, 17 Action, 18 GotFocus, 19 LostFocus, 20 MenuSelected
 //   Timer        0 Action
+//
+// Factories: the core cannot make Qt-backed objects, so a builtin class starts without a factory
+// and the Qt layer installs one with SetFactory (BevelButton's at plug-in start-up). Until then
+// RuntimeNewObject raises for that class.
 #pragma once
+
+#include <functional>
+#include <span>
 
 #include "framework/core/class_info.h"
 
@@ -54,6 +61,13 @@ const ClassInfo& RoundRectangle();
 const ClassInfo& Timer();
 const ClassInfo& Window();
 const ClassInfo& Picture();
+
+// Every class above, in the order above.
+std::span<const ClassInfo* const> All();
+
+// Installs (or, with an empty function, removes) the factory of one of the classes above; any
+// other class raises InvalidArgumentException.
+void SetFactory(const ClassInfo& builtin, std::function<Ref<Object>()> factory);
 
 }  // namespace fw::classes
 

@@ -16,6 +16,9 @@
 
 namespace fw {
 
+// Whether two names are equal without regard to (ASCII) letter case, as property names match.
+bool NamesMatch(std::string_view a, std::string_view b);
+
 // Declared type of a property; gives the width of its value in a property list.
 enum class PropType : std::uint8_t {
   Boolean,   // 1 byte
@@ -47,11 +50,40 @@ struct MemberInfo {
 
 // The framework's window events, by number.
 enum class WindowEvent : int {
-  Activate = 0, AddMenuHandlers, CancelClose, Close, ConstructContextualMenu, ContentsChanged,
-  ContextualMenuAction, CreateControls, Deactivate, DragEnter, DragExit, DragOver, DropObject,
-  EnableMenuItems, KeyDown, KeyUp, Layout, Maximize, Minimize, MouseDown, MouseDrag, MouseEnter,
-  MouseExit, MouseMove, MouseUp, MouseWheel, Moved, Open, Paint, Resized, Resizing, Restore,
-  ScaleFactorChanged, SetupBindings,
+  Activate = 0,
+  AddMenuHandlers,
+  CancelClose,
+  Close,
+  ConstructContextualMenu,
+  ContentsChanged,
+  ContextualMenuAction,
+  CreateControls,
+  Deactivate,
+  DragEnter,
+  DragExit,
+  DragOver,
+  DropObject,
+  EnableMenuItems,
+  KeyDown,
+  KeyUp,
+  Layout,
+  Maximize,
+  Minimize,
+  MouseDown,
+  MouseDrag,
+  MouseEnter,
+  MouseExit,
+  MouseMove,
+  MouseUp,
+  MouseWheel,
+  Moved,
+  Open,
+  Paint,
+  Resized,
+  Resizing,
+  Restore,
+  ScaleFactorChanged,
+  SetupBindings,
 };
 inline constexpr int kWindowEventCount = 34;
 std::string_view WindowEventName(WindowEvent event);
@@ -63,11 +95,11 @@ class ClassInfo {
  public:
   std::string name;
   const ClassInfo* base = nullptr;
-  std::vector<MemberInfo> members;         // own members, in order
-  std::vector<PropertyDecl> properties;    // own declared properties
-  std::vector<std::string> events;         // own control events; numbering continues the base's
-  WindowEventTable windowEvents{};         // window classes only
-  std::function<Ref<Object>()> factory;    // a new, unconstructed object; empty for abstract classes
+  std::vector<MemberInfo> members;       // own members, in order
+  std::vector<PropertyDecl> properties;  // own declared properties
+  std::vector<std::string> events;       // own control events; numbering continues the base's
+  WindowEventTable windowEvents{};       // window classes only
+  std::function<Ref<Object>()> factory;  // a new, unconstructed object; empty for abstract classes
 
   bool DerivesFrom(const ClassInfo& other) const;  // true for the class itself too
   // The declared property of that name here or in a base, matched without regard to case.
@@ -103,8 +135,8 @@ Ref<T> RuntimeCheckCast(const Ref<Object>& object) {
   if (!object) return nullptr;
   auto typed = std::dynamic_pointer_cast<T>(object);
   if (!typed || !object->IsA(T::StaticClass())) {
-    throw IllegalCastException("Cannot cast an object of class " + object->Class().name +
-                               " to " + T::StaticClass().name);
+    throw IllegalCastException("Cannot cast an object of class " + object->Class().name + " to " +
+                               T::StaticClass().name);
   }
   return typed;
 }

@@ -40,7 +40,8 @@ class IllegalCastException : public RuntimeException {
   std::string_view Kind() const override { return "IllegalCastException"; }
 };
 
-// A property list could not be read: unknown name, truncated value, or a value the property refuses.
+// A property list could not be read: unknown name, truncated value, or a value the property
+// refuses.
 class PropertyListException : public RuntimeException {
  public:
   using RuntimeException::RuntimeException;

@@ -19,6 +19,7 @@ class MenuItem : public Object {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   MenuItem() = default;
+  ~MenuItem() override;
   // Makes the item usable and empty (no name, no caption, no children).
   virtual void Constructor();
 
@@ -36,11 +37,12 @@ class MenuItem : public Object {
   const std::string& CommandKey() const { return commandKey_; }
   bool IsSeparator() const { return text_ == "-"; }
 
-  // Appends `item` as this item's last child.
+  // Appends `item` as this item's last child. An item belongs to one menu: adding one that is in a
+  // menu already, or an item to itself or its own submenu, raises InvalidArgumentException.
   void AddMenu(Ref<MenuItem> item);
-  // The direct child of that name, or nil.
+  // The direct child of that name, or nil; records "MenuItem.Child".
   Ref<MenuItem> Child(std::string_view name) const;
-  // The item of that name anywhere below this one (depth first), or nil.
+  // The item of that name anywhere below this one (depth first), or nil; records "MenuItem.Lookup".
   Ref<MenuItem> Lookup(std::string_view name) const;
   const std::vector<Ref<MenuItem>>& Children() const { return children_; }
   // Bumped on every change anywhere below, so a window knows when to render the bar again.

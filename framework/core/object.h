@@ -32,8 +32,8 @@ using PropertyValue = std::variant<bool, std::int64_t, float, double, Color, std
 
 // Arguments of a control event, handed by the framework to the event's stub.
 struct EventArgs {
-  std::string key;        // KeyDown: the key's text
-  std::int64_t x = 0;     // MouseDown: position in the control
+  std::string key;     // KeyDown: the key's text
+  std::int64_t x = 0;  // MouseDown: position in the control
   std::int64_t y = 0;
 };
 
@@ -53,7 +53,8 @@ class Object : public std::enable_shared_from_this<Object> {
   bool IsA(const ClassInfo& cls) const;
 
   // Sets a declared property (name matched without regard to case; throws PropertyListException
-  // for a name the class does not declare or a value of the wrong type) and lets the object apply it.
+  // for a name the class does not declare or a value of the wrong type) and lets the object apply
+  // it.
   void SetProperty(std::string_view name, PropertyValue value);
   // The stored value of a property, or nothing when it was never set.
   const PropertyValue* Property(std::string_view name) const;
