@@ -1,8 +1,10 @@
 #include "framework/core/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -28,6 +30,31 @@ double OutOfRange(std::string_view mantissa, long long exponent) {
     magnitude -= static_cast<long long>(fraction.find_first_not_of('0'));
   }
   return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+// The digits of `value` before and after the point, rounded to `places` with halves away from
+// zero. The exact expansion first, so that no value is rounded twice.
+std::pair<std::string, std::string> RoundHalfAway(double value, int places) {
+  constexpr int kExactPlaces = 1075;  // enough for every fraction a double can hold
+  const int precision = std::max(places + 1, kExactPlaces);
+  std::vector<char> buffer(static_cast<std::size_t>(precision) + 320);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, precision);
+  const std::string_view exact(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const auto point = exact.find('.');
+  std::string digits(exact.substr(0, point));
+  digits += exact.substr(point + 1, static_cast<std::size_t>(places));
+  if (exact[point + 1 + static_cast<std::size_t>(places)] >= '5') {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  const std::size_t whole = digits.size() - static_cast<std::size_t>(places);
+  return {digits.substr(0, whole), digits.substr(whole)};
 }
 }  // namespace
 
@@ -77,16 +104,9 @@ std::string Format(double number, std::string_view mask) {
   int places = 0;
   for (char c : fractionMask) places += IsPlaceholder(c) ? 1 : 0;
 
-  // Rounded once, to the places the mask has; to_chars is exact and ignores the locale.
-  std::vector<char> buffer(static_cast<std::size_t>(places) + 330);
-  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(number), std::chars_format::fixed, places);
-  const std::string_view rounded(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-  const auto roundedPoint = rounded.find('.');
-  std::string_view wholeDigits = rounded.substr(0, roundedPoint);
-  const std::string_view fractionDigits = roundedPoint == std::string_view::npos
-                                              ? std::string_view{}
-                                              : rounded.substr(roundedPoint + 1);
+  const auto [wholeDigitsText, fractionDigits] = RoundHalfAway(std::fabs(number), places);
+  std::string_view wholeDigits = wholeDigitsText;
+  const bool zero = (wholeDigitsText + fractionDigits).find_first_not_of('0') == std::string::npos;
   if (wholeDigits == "0") wholeDigits = {};  // a "0" in the mask writes the zero where it wants one
 
   // The whole part, right to left; digits without a place go before the leftmost placeholder.
@@ -127,7 +147,6 @@ std::string Format(double number, std::string_view mask) {
   }
   fraction.resize(keep);
 
-  const bool zero = rounded.find_first_not_of("0.") == std::string_view::npos;
   std::string out = number < 0 && !zero ? "-" : "";
   out += whole;
   if (point != std::string_view::npos) out += '.';

@@ -16,7 +16,8 @@ double Val(std::string_view text);
 // "." (the decimal point), "-" and "," are not needed by the program and are written literally.
 // ".0000" writes 0.1864 as ".1864", 0 as ".0000" and a value that rounds to 1 as "1.0000": digits
 // the mask has no place for before the point are written all the same, so a value is never cut.
-// NaN is written "NaN", infinities "INF" and "-INF".
+// The value is rounded to the mask's places once, halves away from zero; "#" places after the point
+// drop trailing zeros. NaN is written "NaN", infinities "INF" and "-INF".
 std::string Format(double number, std::string_view mask);
 
 // The one-character text (UTF-8) of a Unicode code point.
