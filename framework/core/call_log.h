@@ -10,7 +10,9 @@ namespace fw {
 using CallRecorder = std::function<void(std::string_view call)>;
 // Installs a recorder (an empty function removes it).
 void SetCallRecorder(CallRecorder recorder);
-// Called by the framework with the service's name, e.g. "RuntimeInit", "ControlByName".
+// Called by the framework with the service's name, e.g. "RuntimeInit", "ControlByName". The core
+// records "Application.SetSupportsHiDPI", "Application.x_SetVersionData", "Application.MenuBar"
+// (the setter), "MenuItem.Child" and "MenuItem.Lookup".
 void RecordCall(std::string_view call);
 
 }  // namespace fw

@@ -106,7 +106,7 @@ class ClassInfo {
   const PropertyDecl* FindProperty(std::string_view propertyName) const;
   // Number of a control event, counting the bases' events first; -1 when there is none.
   int EventNumber(std::string_view eventName) const;
-  // Whether the class's window event table names a handler for the event (by event name).
+  // Whether the class's window event table, or a base's, names a handler for the event (by name).
   bool HandlesWindowEvent(std::string_view eventName) const;
   // Members of the bases first, then this class's own.
   std::vector<MemberInfo> AllMembers() const;
@@ -119,8 +119,9 @@ void RegisterClass(const ClassInfo& cls);
 const ClassInfo* FindClass(std::string_view name);
 
 // Whether the class named `className` handles the window event `eventName`; `object` must be an
-// instance of that class. `implemented` is what the program passes (always true) and is returned
-// combined with the table's answer.
+// instance of that class (InvalidArgumentException otherwise, and for a name nobody registered).
+// `implemented` is what the program passes (always true) and is returned combined with the table's
+// answer.
 bool RuntimeIsEventHandled(const Object& object, std::string_view className,
                            std::string_view eventName, bool implemented);
 

@@ -9,8 +9,10 @@
 
 namespace fw {
 
-// Reports a caught exception. The default writes "<Kind>: <message>" to standard error; the
-// windowed framework adds a message box.
+// Reports a caught exception. The default writes "<Kind>: <message>" to standard error and never
+// throws; the windowed framework adds a message box. An exception that is no RuntimeException is
+// of kind "Exception". A reporter that throws is bypassed and the default writes the report.
+// An empty function restores the default.
 using ExceptionReporter = std::function<void(std::string_view kind, std::string_view message)>;
 void SetExceptionReporter(ExceptionReporter reporter);
 // Reports the exception held by `error` through the installed reporter.

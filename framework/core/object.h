@@ -65,7 +65,8 @@ class Object : public std::enable_shared_from_this<Object> {
   std::string StringProperty(std::string_view name, std::string fallback = {}) const;
   Color ColorProperty(std::string_view name, Color fallback = {}) const;
 
-  // Event bindings (RuntimeAddEventHandler stores here; controls raise through RaiseEvent).
+  // Event bindings (RuntimeAddEventHandler stores here; controls raise through RaiseEvent). One
+  // delegate per event number: binding the number again replaces the earlier delegate.
   void AddEventHandler(int eventNumber, EventStub stub, Ref<Delegate> delegate);
   bool IsEventBound(int eventNumber) const;
   // Calls the delegate bound for the event, through its stub; false when none is bound.

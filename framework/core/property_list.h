@@ -122,7 +122,9 @@ consteval auto MakePropertyList() {
 // declared properties of the object's class and its bases, without regard to case, and its value,
 // read by the declared type, is handed to Object::SetProperty. An unknown name or a value that runs
 // past the end raises PropertyListException naming the entry and its byte offset in the list;
-// entries before it stay applied. Never reads outside `stored`.
+// entries before it stay applied. Never reads outside `stored`. A boolean byte other than 0 or 1
+// is refused too: it means the list was cut or misread. A name given twice: the later value wins.
+// The lead byte is skipped unread; the list's length is the string's.
 void SetProperties(Object& object, std::string_view stored);
 
 // One decoded entry, for readers that only walk a list (tests, the fuzzer).

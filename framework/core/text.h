@@ -20,10 +20,12 @@ double Val(std::string_view text);
 // drop trailing zeros. NaN is written "NaN", infinities "INF" and "-INF".
 std::string Format(double number, std::string_view mask);
 
-// The one-character text (UTF-8) of a Unicode code point.
+// The one-character text (UTF-8) of a Unicode code point; the empty text for a code that is none
+// (negative, a surrogate, past U+10FFFF), since no character stands for it.
 std::string Chr(std::int64_t code);
 
-// The code point of the text's first character (UTF-8); 0 for the empty text.
+// The code point of the text's first character (UTF-8); 0 for the empty text. A malformed
+// sequence gives its first byte's value, so that no byte of the text is lost.
 std::int64_t Asc(std::string_view text);
 
 }  // namespace fw
