@@ -1,6 +1,6 @@
 // Lists of the program's shapes, written with the builder from the values the program's windows
 // use: the About box's timer, the calculator window, its Calculate button and its pretest field.
-// The property-list tests check their bytes; the fuzzer's seed corpus was made from them.
+// Written here again, apart from the program's own, so that the format's tests stand on their own.
 #pragma once
 
 #include "framework/core/property_list.h"
