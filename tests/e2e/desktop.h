@@ -1,0 +1,86 @@
+// A private X desktop for driving the real program from outside, as a user would: its own Xvfb
+// on a free display, the program started as a child process, synthetic input through xdotool,
+// text read back through the X selections with xclip, and what is on screen read through X
+// itself (top-level windows, their titles and geometry, pixels). There is no window manager, so
+// closing a window is the WM_DELETE_WINDOW message a window manager would send.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct xcb_connection_t;
+
+namespace e2e {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// How long any single wait may take before the test fails instead of hanging.
+constexpr milliseconds kWaitLimit{10000};
+
+struct TopWindow {
+  uint32_t id = 0;
+  std::string title;
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+};
+
+class Desktop {
+ public:
+  Desktop();
+  ~Desktop();
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
+  // Starts the program with no arguments; `Launched()` is the moment just before it started.
+  void Launch(const std::string& program);
+  Clock::time_point Launched() const { return launched_; }
+  // The program's exit code once it has ended within `limit`, or nothing while it still runs.
+  std::optional<int> WaitForExit(milliseconds limit = kWaitLimit);
+
+  // Polls `condition` until it holds (true) or `limit` has passed (false).
+  static bool WaitUntil(const std::function<bool()>& condition, milliseconds limit = kWaitLimit);
+
+  // The mapped top-level windows, bottom to top.
+  std::vector<TopWindow> Windows();
+  // Polls until a mapped top-level window satisfies `match`; nothing once `limit` has passed.
+  std::optional<TopWindow> WaitForWindow(const std::function<bool(const TopWindow&)>& match,
+                                         milliseconds limit = kWaitLimit);
+  // Polls until no mapped top-level window satisfies `match`.
+  bool WaitUntilGone(const std::function<bool(const TopWindow&)>& match,
+                     milliseconds limit = kWaitLimit);
+
+  // Input, at window coordinates of `window`.
+  void Click(const TopWindow& window, int x, int y, int clicks = 1);
+  void Type(const std::string& text);
+  void Key(const std::string& keys);  // xdotool key names, e.g. "Return" or "alt+f"
+  void Focus(const TopWindow& window);
+
+  // The text of the PRIMARY or CLIPBOARD selection, empty when nobody owns it.
+  std::string Selection(const std::string& which);
+
+  Rgb Pixel(const TopWindow& window, int x, int y);
+  void Close(const TopWindow& window);
+
+ private:
+  std::string Run(const std::vector<std::string>& command);
+
+  pid_t server_ = -1;
+  pid_t program_ = -1;
+  std::optional<int> exitCode_;
+  std::string runtimeDir_;
+  xcb_connection_t* x_ = nullptr;
+  uint32_t root_ = 0;
+  Clock::time_point launched_;
+};
+
+}  // namespace e2e

@@ -1,0 +1,261 @@
+// The real program on its own X display, used as a user would: it is started with no arguments,
+// fed clicks and keys, read back from the screen and the X selections, and closed the way a
+// window manager closes a window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/e2e/desktop.h"
+
+namespace e2e {
+namespace {
+
+using std::chrono::duration_cast;
+
+struct Point {
+  int x, y;
+};
+
+// Centres of the calculator window's controls, in its own coordinates below the menu bar.
+constexpr Point kPreFld{134, 278};
+constexpr Point kLikeFld{323, 277};
+constexpr Point kPostFld{487, 278};
+constexpr Point kComputeBtn{90, 440};
+constexpr Point kClearBtn{310, 440};
+constexpr Point kHelpBtn{530, 440};
+constexpr int kCalculatorHeight = 480;
+
+// The About box's title is empty, which X shows as the program's name: its size tells it apart.
+bool IsAboutBox(const TopWindow& w) {
+  return w.width == 473 && w.height == 303;
+}
+bool IsCalculator(const TopWindow& w) {
+  return w.title == "Quorvan" && w.width >= 600;
+}
+bool IsHelpWindow(const TopWindow& w) {
+  return w.title == "Info";
+}
+
+// The pictures are navy banners and a pale field; the windows behind them are white.
+bool IsBannerNavy(Rgb c) {
+  return c.b - c.r > 40 && c.r < 100;
+}
+bool IsPaleField(Rgb c) {
+  return c.r < 245 && c.g > 245 && c.b > 245;
+}
+
+// A window is painted a moment after it is mapped: poll the pixel for a while.
+constexpr milliseconds kPaintLimit{3000};
+
+long long MsSince(Clock::time_point from) {
+  return duration_cast<milliseconds>(Clock::now() - from).count();
+}
+
+class QuorvanTest : public ::testing::Test {
+ protected:
+  // Starts the program and returns its first window, which must be the About box alone.
+  TopWindow StartWithAboutBox(const std::string& program = QUORVAN_PROGRAM) {
+    desktop_.Launch(program);
+    auto about = desktop_.WaitForWindow(IsAboutBox);
+    if (!about) throw std::runtime_error("no About box after start-up");
+    return *about;
+  }
+
+  // Starts the program and hands over at once with a key in the About box.
+  TopWindow StartWithCalculator() {
+    const TopWindow about = StartWithAboutBox();
+    desktop_.Focus(about);
+    desktop_.Key("space");
+    auto calculator = desktop_.WaitForWindow(IsCalculator);
+    if (!calculator) throw std::runtime_error("no calculator window after a key in the About box");
+    return *calculator;
+  }
+
+  void ClickControl(const TopWindow& calculator, Point p, int clicks = 1) {
+    desktop_.Click(calculator, p.x, p.y + MenuBarHeight(calculator), clicks);
+  }
+
+  // A field's whole text, as a triple click selects it into PRIMARY.
+  std::string ReadField(const TopWindow& calculator, Point p) {
+    ClickControl(calculator, p, 3);
+    return desktop_.Selection("primary");
+  }
+
+  // The text of a message box: a triple click on its label selects the text into PRIMARY. The
+  // label's row depends on the style's margins, so rows of the upper half are tried in turn, far
+  // enough apart that their clicks do not count as one series.
+  std::string ReadMessage(const TopWindow& box) {
+    const std::string before = desktop_.Selection("primary");
+    for (int y = 8; y < box.height / 2; y += 10) {
+      desktop_.Click(box, box.width / 2, y, 3);
+      const std::string text = desktop_.Selection("primary");
+      if (text != before) return text;
+    }
+    return before;
+  }
+
+  void Calculate(const TopWindow& calculator, const std::string& pretest,
+                 const std::string& ratio) {
+    ClickControl(calculator, kPreFld);
+    desktop_.Type(pretest);
+    ClickControl(calculator, kLikeFld);
+    desktop_.Type(ratio);
+    ClickControl(calculator, kComputeBtn);
+  }
+
+  bool Shows(const TopWindow& window, int x, int y, bool (*looksRight)(Rgb)) {
+    return Desktop::WaitUntil([&] { return looksRight(desktop_.Pixel(window, x, y)); },
+                              kPaintLimit);
+  }
+
+  static int MenuBarHeight(const TopWindow& calculator) {
+    return calculator.height - kCalculatorHeight;
+  }
+
+  std::function<bool(const TopWindow&)> MessageBoxOver(const TopWindow& calculator) {
+    return [id = calculator.id](const TopWindow& w) { return w.title == "Quorvan" && w.id != id; };
+  }
+
+  Desktop desktop_;
+};
+
+TEST_F(QuorvanTest, StartsWithTheAboutBoxAndHandsOverAfterFourSeconds) {
+  const TopWindow about = StartWithAboutBox();
+  const Clock::time_point aboutShown = Clock::now();
+  EXPECT_EQ(desktop_.Windows().size(), 1u) << "the About box is the only window at start-up";
+  EXPECT_TRUE(Shows(about, 26, 35, IsBannerNavy)) << "KTR6 banner missing";
+  EXPECT_TRUE(Shows(about, 187 + 12, 152 + 12, IsPaleField)) << "LinesSmall missing";
+
+  auto calculator = desktop_.WaitForWindow(IsCalculator);
+  ASSERT_TRUE(calculator) << "no calculator window after the About box";
+  const long long sinceLaunch = MsSince(desktop_.Launched());
+  const long long sinceAbout = duration_cast<milliseconds>(Clock::now() - aboutShown).count();
+  // The timer runs 4000 ms from the box's build; allow a coarse timer's early firing and load.
+  EXPECT_GE(sinceLaunch, 3800);
+  EXPECT_LE(sinceAbout, 4000 + 2500);
+  EXPECT_TRUE(desktop_.WaitUntilGone(IsAboutBox)) << "the About box stays after the hand-over";
+  EXPECT_TRUE(Shows(*calculator, 25, 8 + MenuBarHeight(*calculator), IsBannerNavy))
+      << "KTR8 banner missing";
+}
+
+TEST_F(QuorvanTest, CalculateShowsThePosttestProbabilityAndClearResets) {
+  const TopWindow calculator = StartWithCalculator();
+  EXPECT_LT(MsSince(desktop_.Launched()), 3500) << "the key did not hand over at once";
+
+  struct Case {
+    const char* pretest;
+    const char* ratio;
+    const char* posttest;
+  };
+  const Case cases[] = {
+      {".03", "7.408", ".1864"},  // the help text's example
+      {".5", "1", ".5000"},       // a ratio of 1 changes nothing
+      {".5", "0", ".0000"},
+      {".9999", "99999", "1.0000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.pretest) + " with " + c.ratio);
+    Calculate(calculator, c.pretest, c.ratio);
+    EXPECT_EQ(ReadField(calculator, kPostFld), c.posttest);
+    // Clear must empty both inputs, or the next case types onto the old texts.
+    ClickControl(calculator, kClearBtn);
+  }
+  // The key filter keeps letters and signs out of the fields.
+  Calculate(calculator, "-.0e3", "2,a5");
+  EXPECT_EQ(ReadField(calculator, kPreFld), ".03");
+  EXPECT_EQ(ReadField(calculator, kLikeFld), "25");
+  EXPECT_EQ(ReadField(calculator, kPostFld), ".4360");
+}
+
+TEST_F(QuorvanTest, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
+  const TopWindow calculator = StartWithCalculator();
+  const auto messageBox = MessageBoxOver(calculator);
+
+  // Both empty: the pretest message; afterwards typing goes into the pretest field.
+  ClickControl(calculator, kComputeBtn);
+  auto box = desktop_.WaitForWindow(messageBox);
+  ASSERT_TRUE(box) << "no message for an empty pretest field";
+  EXPECT_EQ(ReadMessage(*box).substr(0, 37), "Please enter the pretest probability.");
+  desktop_.Key("Return");
+  ASSERT_TRUE(desktop_.WaitUntilGone(messageBox));
+  desktop_.Focus(calculator);
+  desktop_.Type(".03");
+
+  // Ratio empty: its message; afterwards typing goes into the ratio field.
+  ClickControl(calculator, kComputeBtn);
+  box = desktop_.WaitForWindow(messageBox);
+  ASSERT_TRUE(box) << "no message for an empty ratio field";
+  EXPECT_EQ(ReadMessage(*box).substr(0, 34), "Please enter the Likelihood Ratio.");
+  desktop_.Key("Return");
+  ASSERT_TRUE(desktop_.WaitUntilGone(messageBox));
+  desktop_.Focus(calculator);
+  desktop_.Type("7.408");
+
+  ClickControl(calculator, kComputeBtn);
+  EXPECT_EQ(ReadField(calculator, kPostFld), ".1864");
+  EXPECT_TRUE(desktop_.Windows().size() == 1u) << "a message box is left open";
+}
+
+TEST_F(QuorvanTest, HelpButtonAndMenusMoveBetweenTheWindowsAndExitEndsTheProgram) {
+  const TopWindow calculator = StartWithCalculator();
+
+  ClickControl(calculator, kHelpBtn);
+  auto help = desktop_.WaitForWindow(IsHelpWindow);
+  ASSERT_TRUE(help) << "\"?\" opens no help window";
+
+  // Window > Control in the help window brings the calculator to the front, the help window
+  // staying open behind it.
+  auto inFront = [this](bool (*is)(const TopWindow&)) {
+    const auto windows = desktop_.Windows();
+    return !windows.empty() && is(windows.back());
+  };
+  EXPECT_TRUE(inFront(IsHelpWindow));
+  desktop_.Focus(*help);
+  desktop_.Key("alt+f Right Right Return");
+  EXPECT_TRUE(Desktop::WaitUntil([&] { return inFront(IsCalculator); }))
+      << "Window > Control does not bring the calculator forward";
+  EXPECT_TRUE(desktop_.WaitForWindow(IsHelpWindow)) << "the help window closed";
+
+  // File > About shows the About box again; a click in it hands back.
+  ClickControl(calculator, kPreFld);
+  desktop_.Key("alt+f Down Return");
+  auto about = desktop_.WaitForWindow(IsAboutBox);
+  ASSERT_TRUE(about) << "File > About shows no About box";
+  desktop_.Click(*about, 200, 280);
+  EXPECT_TRUE(desktop_.WaitUntilGone(IsAboutBox)) << "a click does not dismiss the About box";
+
+  // Window > Info from the calculator shows the help window again.
+  ClickControl(calculator, kPreFld);
+  desktop_.Key("alt+f Right Right Down Return");
+  EXPECT_TRUE(Desktop::WaitUntil([&] { return inFront(IsHelpWindow); }))
+      << "Window > Info does not bring the help window forward";
+
+  ClickControl(calculator, kPreFld);
+  desktop_.Key("alt+f x");
+  EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0)) << "File > Exit";
+}
+
+TEST_F(QuorvanTest, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
+  const TopWindow calculator = StartWithCalculator();
+  ClickControl(calculator, kHelpBtn);
+  ASSERT_TRUE(desktop_.WaitForWindow(IsHelpWindow));
+
+  desktop_.Close(calculator);
+  EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0));
+}
+
+TEST_F(QuorvanTest, InstalledProgramFindsItsPictures) {
+  const std::string prefix = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/prefix";
+  const std::string install = std::string("\"") + QUORVAN_CMAKE + "\" --install \"" +
+                              QUORVAN_BUILD_DIR + "\" --prefix \"" + prefix + "\" >/dev/null";
+  ASSERT_EQ(std::system(install.c_str()), 0) << install;
+
+  const TopWindow about = StartWithAboutBox(prefix + "/bin/quorvan");
+  EXPECT_TRUE(Shows(about, 26, 35, IsBannerNavy)) << "KTR6 not found when installed";
+  EXPECT_TRUE(Shows(about, 187 + 12, 152 + 12, IsPaleField))
+      << "LinesSmall not found when installed";
+}
+
+}  // namespace
+}  // namespace e2e
