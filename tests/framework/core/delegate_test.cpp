@@ -69,7 +69,8 @@ TEST(Delegate, HandlersGetTheSenderAndTheEventsArguments) {
                                                "( BevelButton, Integer, Integer ) as Boolean", 1));
   RuntimeAddEventHandler(button, kBevelButtonActionEvent, EventStubFor(kBevelButtonActionEvent),
                          RuntimeCreateDelegate(&Target::Action, target, "( BevelButton )", 1));
-  EXPECT_FALSE(button.RaiseEvent(kBevelButtonMouseDownEvent, EventArgs{.key = "", .x = 5, .y = -7}));
+  EXPECT_FALSE(
+      button.RaiseEvent(kBevelButtonMouseDownEvent, EventArgs{.key = "", .x = 5, .y = -7}));
   EXPECT_EQ(target->lastX, 5);
   EXPECT_EQ(target->lastY, -7);
   EXPECT_FALSE(button.RaiseEvent(kBevelButtonActionEvent))

@@ -38,6 +38,9 @@ TEST(Val, ReadsTheLongestNumberPrefix) {
       {"-1e400", -std::numeric_limits<double>::infinity()},
       {"1e-400", 0},
       {"0.000e999999", 0},
+      {"1.e2", 100},
+      {"1.", 1},
+      {"0x10", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
 }
