@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "tests/e2e/desktop.h"
@@ -172,26 +173,26 @@ TEST_F(QuorvanTest, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
   const TopWindow calculator = StartWithCalculator();
   const auto messageBox = MessageBoxOver(calculator);
 
-  // Both empty: the pretest message; afterwards typing goes into the pretest field.
-  ClickControl(calculator, kComputeBtn);
-  auto box = desktop_.WaitForWindow(messageBox);
-  ASSERT_TRUE(box) << "no message for an empty pretest field";
-  EXPECT_EQ(ReadMessage(*box).substr(0, 37), "Please enter the pretest probability.");
-  desktop_.Key("Return");
-  ASSERT_TRUE(desktop_.WaitUntilGone(messageBox));
-  desktop_.Focus(calculator);
-  desktop_.Type(".03");
-
-  // Ratio empty: its message; afterwards typing goes into the ratio field.
-  ClickControl(calculator, kComputeBtn);
-  box = desktop_.WaitForWindow(messageBox);
-  ASSERT_TRUE(box) << "no message for an empty ratio field";
-  EXPECT_EQ(ReadMessage(*box).substr(0, 34), "Please enter the Likelihood Ratio.");
-  desktop_.Key("Return");
-  ASSERT_TRUE(desktop_.WaitUntilGone(messageBox));
-  desktop_.Focus(calculator);
-  desktop_.Type("7.408");
-
+  // Each press refuses the first empty field; what is typed once the message is dismissed lands
+  // in the field the focus went back to, so the last press computes.
+  const struct {
+    const char* message;
+    const char* typedAfter;
+  } presses[] = {
+      {"Please enter the pretest probability.", ".03"},
+      {"Please enter the Likelihood Ratio.", "7.408"},
+  };
+  for (const auto& press : presses) {
+    SCOPED_TRACE(press.message);
+    ClickControl(calculator, kComputeBtn);
+    auto box = desktop_.WaitForWindow(messageBox);
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_EQ(ReadMessage(*box).substr(0, std::strlen(press.message)), press.message);
+    desktop_.Key("Return");
+    ASSERT_TRUE(desktop_.WaitUntilGone(messageBox));
+    desktop_.Focus(calculator);
+    desktop_.Type(press.typedAfter);
+  }
   ClickControl(calculator, kComputeBtn);
   EXPECT_EQ(ReadField(calculator, kPostFld), ".1864");
   EXPECT_TRUE(desktop_.Windows().size() == 1u) << "a message box is left open";
