@@ -12,10 +12,18 @@ class RectControl;
 
 namespace fw::testing {
 
+// The window's top-level widget; its client area (where controls sit, in its coordinates).
 QWidget* WidgetOf(const Window& window);
+QWidget* ClientAreaOf(const Window& window);
 QWidget* WidgetOf(const RectControl& control);
+// The window's Qt menu bar, brought up to date with its MenuItem tree; nullptr without one.
 QMenuBar* MenuBarOf(const Window& window);
 // Removes every window (as after a run), so that tests start from nothing.
 void CloseAllWindows();
+
+// Whether Quit was called since the last ResetQuit, and with which code.
+bool QuitRequested();
+int QuitCode();
+void ResetQuit();
 
 }  // namespace fw::testing

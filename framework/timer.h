@@ -18,8 +18,8 @@ class Window;
 class PaneChild {
  public:
   virtual ~PaneChild() = default;
-  virtual void SetWindow(const Ref<Window>& window) = 0;
-  virtual Ref<Window> Window() const = 0;  // nil once the owner is gone
+  virtual void SetWindow(const Ref<fw::Window>& window) = 0;
+  virtual Ref<fw::Window> Window() const = 0;  // nil once the owner is gone
   virtual std::int64_t Index_() const = 0;
   virtual void SetIndex(std::int64_t index) = 0;
 };

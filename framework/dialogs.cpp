@@ -1,0 +1,43 @@
+#include "framework/dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "framework/core/application.h"
+#include "framework/core/ui_thread.h"
+#include "framework/qt_support.h"
+#include "framework/seams_impl.h"
+
+namespace fw {
+namespace {
+// The registered application's product name, else Qt's application name.
+QString ProgramName() {
+  if (Ref<Application> app = App(); app && !app->PackageInfo().empty()) {
+    return qt::ToQString(app->PackageInfo());
+  }
+  return QCoreApplication::applicationName();
+}
+}  // namespace
+
+void MsgBox(std::string_view text) {
+  CheckGuiThread();
+  if (const auto& replacement = seams_detail::MessageBox()) {
+    replacement(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, ProgramName(), qt::WithLineFeeds(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void Beep() {
+  CheckGuiThread();
+  if (const auto& replacement = seams_detail::Beep()) {
+    replacement();
+    return;
+  }
+  QApplication::beep();
+}
+
+}  // namespace fw

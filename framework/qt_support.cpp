@@ -1,0 +1,100 @@
+#include "framework/qt_support.h"
+
+#include <QApplication>
+
+namespace fw::qt {
+namespace {
+int dispatchDepth = 0;
+}  // namespace
+
+QString WithLineFeeds(std::string_view text) {
+  QString result = ToQString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return result;
+}
+
+bool IsFontProperty(std::string_view name) {
+  return name == "FontName" || name == "FontSize" || name == "FontUnit" || name == "Bold" ||
+         name == "Italic" || name == "Underline";
+}
+
+QFont FontOf(const Object& object) {
+  QFont font = QApplication::font();
+  const std::string name = object.StringProperty("FontName", "System");
+  if (!name.empty() && name != "System" && name != "SmallSystem") {
+    font.setFamily(ToQString(name));
+  }
+  const double size = object.NumberProperty("FontSize", 0);
+  if (size > 0) {
+    // Font units: 0 default and 2 points, 1 pixels, 3 inches, 4 millimetres.
+    switch (object.IntProperty("FontUnit", 0)) {
+      case 1:
+        font.setPixelSize(std::max(1, static_cast<int>(size + 0.5)));
+        break;
+      case 3:
+        font.setPointSizeF(size * 72.0);
+        break;
+      case 4:
+        font.setPointSizeF(size * 72.0 / 25.4);
+        break;
+      default:
+        font.setPointSizeF(size);
+        break;
+    }
+  } else if (name == "SmallSystem") {
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+  }
+  font.setBold(object.BoolProperty("Bold"));
+  font.setItalic(object.BoolProperty("Italic"));
+  font.setUnderline(object.BoolProperty("Underline"));
+  return font;
+}
+
+std::optional<QString> CharacterOf(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Backspace:
+      return QStringLiteral("\b");
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return QStringLiteral("\t");
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QStringLiteral("\r");
+    case Qt::Key_Escape:
+      return QString(QChar(27));
+    case Qt::Key_Delete:
+      return std::nullopt;
+    default:
+      break;
+  }
+  if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
+  const QString text = event.text();
+  if (text.isEmpty()) return std::nullopt;
+  for (QChar c : text) {
+    if (!c.isPrint() && !c.isSurrogate()) return std::nullopt;
+  }
+  return text;
+}
+
+bool IsDispatching() {
+  return dispatchDepth > 0;
+}
+DispatchScope::DispatchScope() {
+  ++dispatchDepth;
+}
+DispatchScope::~DispatchScope() {
+  --dispatchDepth;
+}
+
+void DeleteWidget(QWidget* widget) {
+  if (!widget) return;
+  widget->hide();
+  if (IsDispatching()) {
+    widget->deleteLater();
+  } else {
+    delete widget;
+  }
+}
+
+}  // namespace fw::qt

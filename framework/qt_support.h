@@ -1,0 +1,76 @@
+// Private to the Qt-backed framework: conversions between framework and Qt values, and the one
+// way into program code from a Qt event (Dispatch), which guards the call and keeps widgets that
+// the handler drops alive until the event is over.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QKeyEvent>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/core/dispatch.h"
+#include "framework/core/object.h"
+
+namespace fw::qt {
+
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string ToStd(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+// Stored colours are red, green, blue, then transparency (0 opaque).
+inline QColor ToQColor(Color c) {
+  return QColor(c.red, c.green, c.blue, 255 - c.transparency);
+}
+
+// CR LF and lone CR become the line feed that Qt's text widgets break lines at.
+QString WithLineFeeds(std::string_view text);
+
+// FontName, FontSize, FontUnit, Bold, Italic or Underline.
+bool IsFontProperty(std::string_view name);
+// The font an object's FontName, FontSize, FontUnit, Bold, Italic and Underline describe;
+// "System" (or no name) is the platform's default UI font, a size of 0 its default size.
+QFont FontOf(const Object& object);
+
+// The character a key press types: its text for digits, letters, punctuation and space, "\b" for
+// Backspace, "\t" for Tab, "\r" for Return and Enter, the code 27 for Escape. Keys that type
+// nothing (arrows, Home, End, Delete, page keys) and shortcuts with Ctrl give nothing.
+std::optional<QString> CharacterOf(const QKeyEvent& event);
+
+// Whether InitPluginEntrypoints has made the plug-in controls available.
+bool PluginsReady();
+
+// True while program code runs from a Qt event.
+bool IsDispatching();
+
+class DispatchScope {
+ public:
+  DispatchScope();
+  ~DispatchScope();
+  DispatchScope(const DispatchScope&) = delete;
+  DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+// Calls program code from a Qt event: what it throws is reported, `fallback` returned.
+template <class R, class F>
+R Dispatch(F&& call, R fallback) {
+  DispatchScope scope;
+  return Guard<R>(std::forward<F>(call), fallback);
+}
+template <class F>
+void Dispatch(F&& call) {
+  DispatchScope scope;
+  Guard(std::forward<F>(call));
+}
+
+// Deletes a widget now, or once the event being dispatched is over (a handler may drop the
+// window whose widget is delivering the event).
+void DeleteWidget(QWidget* widget);
+
+}  // namespace fw::qt

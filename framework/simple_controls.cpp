@@ -1,0 +1,183 @@
+// Label, BevelButton, Canvas and RoundRectangle.
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "framework/control_impl.h"
+#include "framework/controls.h"
+#include "framework/core/builtin_classes.h"
+#include "framework/picture_impl.h"
+
+namespace fw {
+namespace {
+
+Qt::FocusPolicy FocusPolicyOf(const RectControl& control) {
+  if (!control.BoolProperty("AllowFocus", true)) return Qt::NoFocus;
+  return control.BoolProperty("TabStop", true) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+class LabelWidget : public Hosted<QLabel> {
+ public:
+  LabelWidget(RectControl& owner, QWidget* parent) : Hosted(owner, parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+  void Apply(std::string_view name) override {
+    RectControl& o = *Owner();
+    if (name == "Value") {
+      setText(qt::WithLineFeeds(o.StringProperty("Value")));
+    } else if (name == "MultiLine") {
+      setWordWrap(o.BoolProperty("MultiLine"));
+    } else if (name == "TextAlignment") {
+      // Text alignments: 0 the default (left), 1 left, 2 centre, 3 right; text starts at the top.
+      const std::int64_t a = o.IntProperty("TextAlignment");
+      setAlignment((a == 2   ? Qt::AlignHCenter
+                    : a == 3 ? Qt::AlignRight
+                             : Qt::AlignLeft) |
+                   Qt::AlignTop);
+    } else if (name == "TextColor") {
+      QPalette p = palette();
+      p.setColor(QPalette::WindowText, qt::ToQColor(o.ColorProperty("TextColor")));
+      setPalette(p);
+    } else if (name == "Transparent") {
+      setAutoFillBackground(!o.BoolProperty("Transparent"));
+    } else if (name == "Selectable") {
+      const bool selectable = o.BoolProperty("Selectable");
+      setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+      setFocusPolicy(selectable ? Qt::ClickFocus : Qt::NoFocus);
+    } else if (qt::IsFontProperty(name)) {
+      setFont(qt::FontOf(o));
+    }
+  }
+};
+
+// Bevel buttons draw with one style everywhere, so that their colours show on every platform.
+QStyle* ButtonStyle() {
+  static QStyle* style = [] {
+    QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (s) s->setParent(qApp);
+    return s;
+  }();
+  return style;
+}
+
+class BevelButtonWidget : public Hosted<QPushButton> {
+ public:
+  BevelButtonWidget(RectControl& owner, QWidget* parent) : Hosted(owner, parent) {
+    if (QStyle* style = ButtonStyle()) setStyle(style);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { Raise("Action"); });
+  }
+
+  void Apply(std::string_view name) override {
+    RectControl& o = *Owner();
+    if (name == "Caption") {
+      // The caption shows as written: "&" is no mnemonic here.
+      setText(qt::ToQString(o.StringProperty("Caption"))
+                  .replace(QLatin1Char('&'), QStringLiteral("&&")));
+    } else if (name == "TextColor" || name == "HasBackgroundColor" || name == "BackgroundColor") {
+      QPalette p = QApplication::palette(this);
+      if (o.Property("TextColor")) {
+        p.setColor(QPalette::ButtonText, qt::ToQColor(o.ColorProperty("TextColor")));
+      }
+      if (o.BoolProperty("HasBackgroundColor")) {
+        p.setColor(QPalette::Button, qt::ToQColor(o.ColorProperty("BackgroundColor")));
+      }
+      setPalette(p);
+    } else if (name == "AllowFocus" || name == "TabStop") {
+      setFocusPolicy(FocusPolicyOf(o));
+    } else if (name == "ButtonStyle" || name == "Value") {
+      // Button styles: 0 a push button, 1 a toggle, 2 sticky (stays down once pressed).
+      const std::int64_t style = o.IntProperty("ButtonStyle");
+      setCheckable(style == 1 || style == 2);
+      setChecked(isCheckable() && o.BoolProperty("Value"));
+    } else if (qt::IsFontProperty(name)) {
+      setFont(qt::FontOf(o));
+    }
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    const QPoint at = e->position().toPoint();
+    if (e->button() == Qt::LeftButton && Raise("MouseDown", {{}, at.x(), at.y()})) {
+      e->accept();
+      return;
+    }
+    QPushButton::mousePressEvent(e);
+  }
+
+  void nextCheckState() override {
+    if (Owner() && Owner()->IntProperty("ButtonStyle") == 2 && isChecked()) return;
+    QPushButton::nextCheckState();
+  }
+};
+
+class CanvasWidget : public Hosted<QWidget> {
+ public:
+  CanvasWidget(Canvas& owner, QWidget* parent) : Hosted(owner, parent), canvas_(owner) {
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+  void Apply(std::string_view name) override {
+    if (name == "AllowFocus" || name == "TabStop") setFocusPolicy(FocusPolicyOf(*Owner()));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!Owner()) return;
+    Ref<Picture> backdrop = canvas_.Backdrop();
+    if (!backdrop) return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), backdrop->impl().image);
+  }
+
+ private:
+  Canvas& canvas_;
+};
+
+class RoundRectangleWidget : public Hosted<QWidget> {
+ public:
+  RoundRectangleWidget(RectControl& owner, QWidget* parent) : Hosted(owner, parent) {
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+  void Apply(std::string_view) override { update(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!Owner()) return;
+    const RectControl& o = *Owner();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double thickness = o.NumberProperty("BorderThickness", 1.0);
+    if (thickness > 0) {
+      painter.setPen(QPen(qt::ToQColor(o.ColorProperty("BorderColor")), thickness));
+    } else {
+      painter.setPen(Qt::NoPen);
+    }
+    painter.setBrush(qt::ToQColor(o.ColorProperty("FillColor", Color{255, 255, 255, 0})));
+    const double inset = thickness / 2;
+    const QRectF frame = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    // The corner sizes are the full width and height of the rounding.
+    painter.drawRoundedRect(frame, o.NumberProperty("CornerWidth", 8) / 2,
+                            o.NumberProperty("CornerHeight", 8) / 2);
+  }
+};
+
+}  // namespace
+
+ControlWidget* MakeSimpleWidget(RectControl& control, QWidget* parent) {
+  if (control.IsA(classes::Label())) return new LabelWidget(control, parent);
+  if (control.IsA(classes::BevelButton())) return new BevelButtonWidget(control, parent);
+  if (auto* canvas = dynamic_cast<Canvas*>(&control)) return new CanvasWidget(*canvas, parent);
+  if (control.IsA(classes::RoundRectangle())) return new RoundRectangleWidget(control, parent);
+  return nullptr;
+}
+
+}  // namespace fw

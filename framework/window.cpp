@@ -1,0 +1,572 @@
+#include "framework/window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "framework/control_impl.h"
+#include "framework/controls.h"
+#include "framework/core/builtin_classes.h"
+#include "framework/core/call_log.h"
+#include "framework/core/ui_thread.h"
+#include "framework/qt_support.h"
+#include "framework/runtime.h"
+#include "framework/timer.h"
+#include "framework/window_impl.h"
+
+namespace fw {
+namespace {
+
+std::vector<Ref<Window>>& Registry() {
+  static std::vector<Ref<Window>> windows;
+  return windows;
+}
+
+void Unregister(const Window& window) {
+  auto& windows = Registry();
+  std::erase_if(windows, [&](const Ref<Window>& w) { return w.get() == &window; });
+}
+
+constexpr int kMaxSize = QWIDGETSIZE_MAX;
+
+int Clamp(std::int64_t value, int low, int high) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, low, std::max(low, high)));
+}
+
+void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window);
+
+void AddItem(QWidget* container, const Ref<MenuItem>& item, const std::weak_ptr<Window>& window) {
+  auto* menu = qobject_cast<QMenu*>(container);
+  if (item->IsSeparator()) {
+    if (menu) menu->addSeparator()->setObjectName(qt::ToQString(item->Name()));
+    return;
+  }
+  QString text = qt::ToQString(item->Text());
+  if (!item->Children().empty()) {
+    auto* submenu = new QMenu(text, container);
+    submenu->setObjectName(qt::ToQString(item->Name()));
+    AddItems(submenu, *item, window);
+    submenu->menuAction()->setVisible(item->Visible());
+    container->addAction(submenu->menuAction());
+    return;
+  }
+  auto* action = new QAction(text, container);
+  action->setObjectName(qt::ToQString(item->Name()));
+  action->setVisible(item->Visible());
+  if (!item->CommandKey().empty()) {
+    action->setShortcut(QKeySequence::fromString(qt::ToQString(item->CommandKey())));
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
+  QObject::connect(action, &QAction::triggered, action, [window, name = item->Name()] {
+    qt::DispatchScope scope;
+    if (Ref<Window> w = window.lock()) w->ChooseMenuItem(name);
+  });
+  container->addAction(action);
+}
+
+void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window) {
+  for (const Ref<MenuItem>& child : parent.Children()) AddItem(menu, child, window);
+}
+
+// The text a key press gives a window's KeyDown: the character it types, or for keys that type
+// none the control codes desktop programs have long used for them; nothing for a lone modifier.
+std::string WindowKeyText(const QKeyEvent& event) {
+  if (auto character = qt::CharacterOf(event)) return qt::ToStd(*character);
+  switch (event.key()) {
+    case Qt::Key_Left:
+      return "\x1c";
+    case Qt::Key_Right:
+      return "\x1d";
+    case Qt::Key_Up:
+      return "\x1e";
+    case Qt::Key_Down:
+      return "\x1f";
+    case Qt::Key_Delete:
+      return "\x7f";
+    case Qt::Key_Home:
+      return "\x01";
+    case Qt::Key_End:
+      return "\x04";
+    case Qt::Key_PageUp:
+      return "\x0b";
+    case Qt::Key_PageDown:
+      return "\x0c";
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_unknown:
+      return {};
+    default:
+      break;
+  }
+  if (!event.text().isEmpty()) return qt::ToStd(event.text());
+  // Function keys and the like: the key's name, so that "any key" means any key.
+  return qt::ToStd(QKeySequence(event.key()).toString());
+}
+
+}  // namespace
+
+// --- Qt side -------------------------------------------------------------------------------
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (owner_) LayOutControls(owner_->impl().controls, event->size());
+}
+
+WindowWidget::WindowWidget(Window& owner) : owner_(&owner), client_(new ClientArea(owner)) {
+  client_->setObjectName("client");
+  setCentralWidget(client_);
+  setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void WindowWidget::Detach() {
+  owner_ = nullptr;
+  client_->Detach();
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!owner_) return;
+  qt::DispatchScope scope;
+  Ref<Object> keep = owner_->shared_from_this();
+  owner_->impl().CloseNow(*owner_);
+}
+
+WindowWidget& Window::Impl::Widget(Window& window) {
+  if (!widget) {
+    CheckGuiThread();
+    widget = new WindowWidget(window);
+    ApplyGeometry(window);
+    ApplyFlags(window);
+  }
+  return *widget;
+}
+
+void Window::Impl::CloseNow(Window& window) {
+  if (!open || closing) return;
+  closing = true;
+  Ref<Object> keep = window.shared_from_this();
+  if (window.IsEventImplemented("Close")) qt::Dispatch([&] { window.Event_Close(); });
+  open = false;
+  if (widget) widget->hide();
+  Unregister(window);
+}
+
+void Window::Impl::Place(const Window& window) {
+  if (placed || !widget) return;
+  placed = true;
+  const std::int64_t type = window.IntProperty("Type");
+  const std::int64_t location = window.IntProperty("DefaultLocation");
+  // Locations: 0 the platform's placement, 1 centred over the front window, 2 centred on the main
+  // screen, 3 centred on the front window's screen; a frameless box (Type 2) is always centred.
+  QWidget* front = QApplication::activeWindow();
+  if (front == widget) front = nullptr;
+  QRect area;
+  if (location == 1 && front) {
+    area = front->frameGeometry();
+  } else if (type == 2 || location == 2 || (location == 1 && !front)) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  } else if (location == 3) {
+    QScreen* screen = front ? front->screen() : QGuiApplication::primaryScreen();
+    if (screen) area = screen->availableGeometry();
+  }
+  if (area.isValid()) {
+    QRect frame({0, 0}, widget->size());
+    frame.moveCenter(area.center());
+    widget->move(frame.topLeft());
+  }
+}
+
+void Window::Impl::ShowNow(Window& window) {
+  WindowWidget& w = Widget(window);
+  SyncMenuBar(window);
+  Place(window);
+  if (window.BoolProperty("FullScreen")) {
+    w.showFullScreen();
+  } else {
+    w.show();
+  }
+  // The offscreen platform has no stacking and complains at every raise.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.raise();
+  w.activateWindow();
+}
+
+void Window::Impl::SyncMenuBar(Window& window) {
+  if (!menuBar || !widget) return;
+  if (menuRendered && renderedRevision == menuBar->Revision()) return;
+  QMenuBar* bar = widget->menuBar();
+  bar->clear();
+  AddItems(bar, *menuBar, std::static_pointer_cast<Window>(window.shared_from_this()));
+  bar->setVisible(window.BoolProperty("MenuBarVisible", true));
+  menuRendered = true;
+  renderedRevision = menuBar->Revision();
+  ApplyGeometry(window);
+}
+
+void Window::Impl::ApplyGeometry(const Window& window) {
+  if (!widget) return;
+  const bool barShown = menuBar && window.BoolProperty("MenuBarVisible", true);
+  const int extra = barShown ? widget->menuBar()->sizeHint().height() : 0;
+  int minW = Clamp(window.IntProperty("MinimumWidth", 0), 0, kMaxSize);
+  int minH = Clamp(window.IntProperty("MinimumHeight", 0), 0, kMaxSize);
+  int maxW = Clamp(window.IntProperty("MaximumWidth", kMaxSize), minW, kMaxSize);
+  int maxH = Clamp(window.IntProperty("MaximumHeight", kMaxSize), minH, kMaxSize);
+  const int width = Clamp(window.IntProperty("Width", 600), minW, maxW);
+  const int height = Clamp(window.IntProperty("Height", 400), minH, maxH);
+  if (!window.BoolProperty("Resizeable", true)) {
+    minW = maxW = width;
+    minH = maxH = height;
+  }
+  clientSize = QSize(width, height);
+  widget->setMinimumSize(minW, std::min(minH + extra, kMaxSize));
+  widget->setMaximumSize(maxW, std::min(maxH + extra, kMaxSize));
+  widget->resize(width, height + extra);
+}
+
+void Window::Impl::ApplyFlags(const Window& window) {
+  if (!widget) return;
+  Qt::WindowFlags flags = Qt::Window;
+  // Type 2 is a box without title bar; every other type is an ordinary framed window.
+  if (window.IntProperty("Type") == 2) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (window.BoolProperty("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
+    if (window.BoolProperty("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
+    if (window.BoolProperty("HasMaximizeButton", true)) flags |= Qt::WindowMaximizeButtonHint;
+  }
+  if (widget->windowFlags() == flags) return;
+  const bool shown = widget->isVisible();
+  widget->setWindowFlags(flags);
+  if (shown) widget->show();
+}
+
+void Window::Impl::ApplyBackground(const Window& window) {
+  QWidget* client = Client();
+  if (!client) return;
+  QPalette palette = QApplication::palette(client);
+  if (window.BoolProperty("HasBackgroundColor")) {
+    palette.setColor(QPalette::Window, qt::ToQColor(window.ColorProperty("BackgroundColor")));
+  }
+  client->setPalette(palette);
+  client->setAutoFillBackground(window.BoolProperty("HasBackgroundColor"));
+}
+
+void Window::Impl::ApplyTabOrder() {
+  std::vector<std::pair<std::int64_t, QWidget*>> order;
+  for (const auto& [name, object] : controls) {
+    auto* control = dynamic_cast<RectControl*>(object.get());
+    if (!control || !control->impl().widget) continue;
+    QWidget* w = control->impl().widget;
+    if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+    order.emplace_back(control->IntProperty("TabIndex"), w);
+  }
+  std::ranges::stable_sort(order, {}, &decltype(order)::value_type::first);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  }
+}
+
+bool Window::Impl::RunBuiltInItem(std::string_view itemName) {
+  Ref<MenuItem> item = menuBar ? menuBar->Lookup(itemName) : nullptr;
+  if (item && item->IsA(QuitMenuItem::StaticClass())) {
+    Quit(0);
+    return true;
+  }
+  static constexpr std::string_view kEditItems[] = {"EditUndo",  "EditCut",   "EditCopy",
+                                                    "EditPaste", "EditClear", "EditSelectAll"};
+  if (std::ranges::find(kEditItems, itemName) == std::end(kEditItems)) return false;
+  QWidget* focus = widget ? widget->focusWidget() : nullptr;
+  auto* text = dynamic_cast<TextCommands*>(focus);
+  if (!text) return false;
+  if (itemName == "EditUndo") text->Undo();
+  if (itemName == "EditCut") text->Cut();
+  if (itemName == "EditCopy") text->Copy();
+  if (itemName == "EditPaste") text->Paste();
+  if (itemName == "EditClear") text->Clear();
+  if (itemName == "EditSelectAll") text->SelectAll();
+  return true;
+}
+
+QSize ClientSizeOf(const Window& window) {
+  const Window::Impl& impl = window.impl();
+  QWidget* client = impl.Client();
+  if (client && impl.widget->isVisible()) return client->size();
+  return impl.clientSize;
+}
+
+void TabOrderChanged(const Window& window) {
+  if (window.impl().constructed && !window.impl().constructing) window.impl().ApplyTabOrder();
+}
+
+bool DeliverWindowInput(QObject* receiver, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
+  if (!receiver->isWidgetType()) return false;
+  auto* top = dynamic_cast<WindowWidget*>(static_cast<QWidget*>(receiver)->window());
+  if (!top || !top->Owner()) return false;
+  Window& window = *top->Owner();
+  qt::DispatchScope scope;
+  Ref<Object> keep = window.shared_from_this();
+  if (type == QEvent::KeyPress) {
+    std::string key = WindowKeyText(*static_cast<QKeyEvent*>(event));
+    if (key.empty()) return false;
+    return qt::Dispatch<bool>(
+        [&] { return window.IsEventImplemented("KeyDown") && window.Event_KeyDown(key); }, false);
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  QWidget* client = top->Client();
+  const QPoint at = client->mapFromGlobal(mouse->globalPosition().toPoint());
+  if (!client->rect().contains(at)) return false;
+  return qt::Dispatch<bool>(
+      [&] {
+        return window.IsEventImplemented("MouseDown") && window.Event_MouseDown(at.x(), at.y());
+      },
+      false);
+}
+
+// --- Window ---------------------------------------------------------------------------------
+
+const ClassInfo& Window::StaticClass() {
+  return classes::Window();
+}
+
+Window::Window() : impl_(std::make_unique<Impl>()) {}
+
+Window::~Window() {
+  impl_->controls.clear();
+  if (impl_->widget) {
+    impl_->widget->Detach();
+    qt::DeleteWidget(impl_->widget);
+  }
+}
+
+void Window::Constructor() {
+  CheckGuiThread();
+  if (impl_->constructed) throw RuntimeException("The window is built already");
+  Ref<Window> self = std::static_pointer_cast<Window>(shared_from_this());
+  impl_->Widget(*this);
+  impl_->constructed = true;
+  impl_->constructing = true;
+  impl_->open = true;
+  Registry().push_back(self);
+  // What a creation event throws ends the construction and passes to the caller, as any failing
+  // framework operation does; the half-built window is not kept.
+  try {
+    if (IsEventImplemented("Layout")) Layout();
+    if (IsEventImplemented("CreateControls")) CreateControls();
+    if (IsEventImplemented("AddMenuHandlers")) AddMenuHandlers(*this);
+    impl_->ApplyTabOrder();
+    if (IsEventImplemented("Open")) Event_Open();
+  } catch (...) {
+    impl_->constructing = false;
+    impl_->open = false;
+    if (impl_->widget) impl_->widget->hide();
+    Unregister(*this);
+    throw;
+  }
+  impl_->constructing = false;
+  if (impl_->showWhenBuilt) impl_->ShowNow(*this);
+}
+
+void Window::Show() {
+  CheckGuiThread();
+  if (impl_->constructing) {
+    impl_->showWhenBuilt = true;
+    return;
+  }
+  impl_->ShowNow(*this);
+}
+
+void Window::Hide() {
+  CheckGuiThread();
+  impl_->showWhenBuilt = false;
+  if (impl_->widget) impl_->widget->hide();
+}
+
+void Window::Close() {
+  CheckGuiThread();
+  impl_->CloseNow(*this);
+}
+
+bool Window::Visible() const {
+  CheckGuiThread();
+  if (impl_->constructing) return impl_->showWhenBuilt;
+  return impl_->widget && impl_->widget->isVisible();
+}
+
+bool Window::IsOpen() const {
+  return impl_->open;
+}
+
+void Window::MenuBar(Ref<MenuItem> bar) {
+  CheckGuiThread();
+  impl_->menuBar = std::move(bar);
+  impl_->menuRendered = false;
+  if (!impl_->menuBar) {
+    if (impl_->widget) impl_->widget->setMenuBar(nullptr);
+    impl_->ApplyGeometry(*this);
+    return;
+  }
+  impl_->Widget(*this);
+  impl_->SyncMenuBar(*this);
+}
+
+Ref<MenuItem> Window::MenuBar() const {
+  RecordCall("MenuBar");
+  return impl_->menuBar;
+}
+
+Ref<Object> Window::New(const ClassInfo& controlClass) {
+  CheckGuiThread();
+  if (controlClass.DerivesFrom(classes::BevelButton()) && !qt::PluginsReady()) {
+    throw RuntimeException("BevelButton is not available before InitPluginEntrypoints");
+  }
+  Ref<Object> object = RuntimeNewObject(controlClass);
+  Ref<Window> self = std::static_pointer_cast<Window>(shared_from_this());
+  if (auto* control = dynamic_cast<Control*>(object.get())) control->impl().window = self;
+  if (auto* child = dynamic_cast<PaneChild*>(object.get())) child->SetWindow(self);
+  return object;
+}
+
+void Window::AddControl(std::string_view name, Ref<Object> control) {
+  CheckGuiThread();
+  if (!control) throw NilObjectException("Nil control added to a window");
+  for (const auto& entry : impl_->controls) {
+    if (entry.first == name) {
+      throw InvalidArgumentException("The window has a control named " + std::string(name));
+    }
+  }
+  Ref<Window> self = std::static_pointer_cast<Window>(shared_from_this());
+  if (auto* c = dynamic_cast<Control*>(control.get())) {
+    Ref<Window> owner = c->Window();
+    if (owner && owner != self) {
+      throw InvalidArgumentException("Control " + std::string(name) + " belongs to another window");
+    }
+    c->impl().window = self;
+    if (QWidget* w = c->impl().widget) {
+      QWidget* client = impl_->Widget(*this).Client();
+      if (w->parentWidget() != client) {
+        w->setParent(client);
+        w->setVisible(c->BoolProperty("Visible"));
+      }
+      w->raise();
+    }
+  }
+  if (auto* child = dynamic_cast<PaneChild*>(control.get())) {
+    if (child->Window() != self) child->SetWindow(self);
+  }
+  impl_->controls.emplace_back(name, std::move(control));
+}
+
+Ref<Object> Window::ControlByName(std::string_view name) const {
+  RecordCall("ControlByName");
+  CheckGuiThread();
+  for (const auto& [registered, control] : impl_->controls) {
+    if (registered == name) return control;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> Window::ControlNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : impl_->controls) names.push_back(entry.first);
+  return names;
+}
+
+void Window::AddMenuHandler(std::string_view itemName, Ref<Delegate> handler) {
+  CheckGuiThread();
+  for (auto& [name, registered] : impl_->menuHandlers) {
+    if (name == itemName) {
+      registered = std::move(handler);
+      return;
+    }
+  }
+  impl_->menuHandlers.emplace_back(itemName, std::move(handler));
+}
+
+bool Window::ChooseMenuItem(std::string_view itemName) {
+  CheckGuiThread();
+  Ref<Object> keep = shared_from_this();
+  for (const auto& [name, handler] : impl_->menuHandlers) {
+    if (name != itemName || !handler) continue;
+    Ref<Delegate> call = handler;
+    if (qt::Dispatch<bool>([&] { return call->Invoke(this); }, false)) return true;
+    break;
+  }
+  return qt::Dispatch<bool>([&] { return impl_->RunBuiltInItem(itemName); }, false);
+}
+
+bool Window::IsEventImplemented(std::string_view eventName) const {
+  return Class().HandlesWindowEvent(eventName);
+}
+
+void Window::PropertyChanged(std::string_view name, const PropertyValue& value) {
+  CheckGuiThread();
+  impl_->Widget(*this);
+  if (name == "Width" || name == "Height" || name == "MinimumWidth" || name == "MinimumHeight" ||
+      name == "MaximumWidth" || name == "MaximumHeight" || name == "Resizeable") {
+    impl_->ApplyGeometry(*this);
+  } else if (name == "MenuBarVisible") {
+    if (impl_->menuBar) impl_->widget->menuBar()->setVisible(std::get<bool>(value));
+    impl_->ApplyGeometry(*this);
+  } else if (name == "Title") {
+    impl_->widget->setWindowTitle(qt::ToQString(std::get<std::string>(value)));
+  } else if (name == "Type" || name == "HasCloseButton" || name == "HasMinimizeButton" ||
+             name == "HasMaximizeButton") {
+    impl_->ApplyFlags(*this);
+  } else if (name == "HasBackgroundColor" || name == "BackgroundColor") {
+    impl_->ApplyBackground(*this);
+  } else if (name == "Visible") {
+    if (std::get<bool>(value)) {
+      Show();
+    } else {
+      Hide();
+    }
+  } else if (name == "FullScreen") {
+    if (impl_->widget->isVisible()) {
+      if (std::get<bool>(value)) {
+        impl_->widget->showFullScreen();
+      } else {
+        impl_->widget->showNormal();
+      }
+    }
+  }
+}
+
+Ref<Window> GetImplicitWindow(std::string_view className) {
+  CheckGuiThread();
+  for (const Ref<Window>& window : Registry()) {
+    if (window->Class().name == className && window->IsOpen()) return window;
+  }
+  return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() {
+  return Registry();
+}
+
+namespace testing_detail {
+void DropAllWindows() {
+  std::vector<Ref<Window>> windows;
+  windows.swap(Registry());
+  for (const Ref<Window>& window : windows) {
+    window->impl().open = false;
+    if (window->impl().widget) window->impl().widget->hide();
+  }
+}
+}  // namespace testing_detail
+
+}  // namespace fw

@@ -1,0 +1,251 @@
+// Controls: events by number with their arguments, the key filter on every way text comes in,
+// the character limit, TextChange, button presses and clicks, and the properties that show.
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include "framework/picture.h"
+#include "tests/framework/gui/gui_fixture.h"
+
+namespace gui_test {
+namespace {
+
+class ControlsTest : public GuiTest {
+ protected:
+  // A window with one bound text field whose KeyDown swallows letters.
+  void SetUp() override {
+    GuiTest::SetUp();
+    window = OpenWindow("Fields.Fields", [](TestWindow& w) {
+      auto field = AddControl<fw::TextField>(w, "Field", 10, 10, 120, 22);
+      Bind(w, *field, fw::kKeyDownEvent, &TestWindow::KeyDown);
+      Bind(w, *field, fw::kTextChangeEvent, &TestWindow::TextChange);
+    });
+    window->swallow = [](std::string_view key) { return !key.empty() && std::isalpha(key[0]); };
+    field = fw::RuntimeCheckCast<fw::TextField>(window->ControlByName("Field"));
+    edit = qobject_cast<QLineEdit*>(fw::testing::WidgetOf(*field));
+    ASSERT_NE(edit, nullptr);
+    field->SetFocus();
+    window->log.clear();
+  }
+
+  fw::Ref<TestWindow> window;
+  fw::Ref<fw::TextField> field;
+  QLineEdit* edit = nullptr;
+};
+
+TEST_F(ControlsTest, KeysThatTypeReachKeyDownAndTheResultDecides) {
+  QTest::keyClicks(edit, "1a2");
+  EXPECT_EQ(field->Text(), "12");
+  EXPECT_EQ(edit->text(), "12");
+  struct Case {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* reaches;  // the text KeyDown gets, or nullptr
+  };
+  const Case cases[] = {
+      {"Backspace", Qt::Key_Backspace, {}, "\b"},
+      {"Tab", Qt::Key_Tab, {}, "\t"},
+      {"Return", Qt::Key_Return, {}, "\r"},
+      {"Escape", Qt::Key_Escape, {}, "\x1b"},
+      {"Space", Qt::Key_Space, {}, " "},
+      {"Left", Qt::Key_Left, {}, nullptr},
+      {"Home", Qt::Key_Home, {}, nullptr},
+      {"End", Qt::Key_End, {}, nullptr},
+      {"Delete", Qt::Key_Delete, {}, nullptr},
+      {"PageUp", Qt::Key_PageUp, {}, nullptr},
+      {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, nullptr},
+  };
+  for (const Case& c : cases) {
+    window->log.clear();
+    QTest::keyClick(edit, c.key, c.modifiers);
+    std::vector<std::string> expected;
+    if (c.reaches) expected.push_back(std::string("Field KeyDown ") + c.reaches);
+    std::erase(window->log, "Field TextChange");
+    EXPECT_EQ(window->log, expected) << c.name;
+  }
+}
+
+TEST_F(ControlsTest, ALetThroughKeyEditsAndKeysWithoutCharacterKeepTheirMeaning) {
+  QTest::keyClicks(edit, "123");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(field->Text(), "12");
+  QTest::keyClick(edit, Qt::Key_Home);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  EXPECT_EQ(field->Text(), "2");
+  window->swallow = [](std::string_view) { return true; };
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(field->Text(), "2");
+}
+
+TEST_F(ControlsTest, PastedTextPassesThroughKeyDownCharacterByCharacter) {
+  QGuiApplication::clipboard()->setText("1x2\r\n3");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field->Text(), "123");
+  std::erase(window->log, "Field TextChange");
+  EXPECT_EQ(window->log,
+            (std::vector<std::string>{"Field KeyDown 1", "Field KeyDown x", "Field KeyDown 2",
+                                      "Field KeyDown \r", "Field KeyDown 3"}));
+}
+
+TEST_F(ControlsTest, TheCharacterLimitHoldsForTypingAndPastingButNotForTheProgram) {
+  field->SetProperty("MaximumCharactersAllowed", std::int64_t{5});
+  QTest::keyClicks(edit, "1234567");
+  EXPECT_EQ(field->Text(), "12345");
+  field->Text("");
+  QGuiApplication::clipboard()->setText("98765432");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field->Text(), "98765");
+  edit->selectAll();
+  QTest::keyClicks(edit, "4");  // replacing the selection makes room
+  EXPECT_EQ(field->Text(), "4");
+  field->Text("0.123456789");
+  EXPECT_EQ(field->Text(), "0.123456789");
+}
+
+TEST_F(ControlsTest, TextChangeFollowsEveryChangeByTheUserOrTheProgram) {
+  QTest::keyClicks(edit, "12");
+  field->Text("7");
+  field->Text("7");  // no change, no event
+  field->Text("");
+  EXPECT_EQ(std::ranges::count(window->log, "Field TextChange"), 4);
+  EXPECT_EQ(field->StringProperty("Value"), "");
+}
+
+TEST_F(ControlsTest, ReadOnlyFieldsTakeNoTypingAndDisabledOnesNoInput) {
+  field->Text("5");
+  field->SetProperty("ReadOnly", true);
+  QTest::keyClicks(edit, "9");
+  EXPECT_EQ(field->Text(), "5");
+  EXPECT_TRUE(field->ReadOnly());
+  field->Enabled(false);
+  EXPECT_FALSE(edit->isEnabled());
+}
+
+TEST_F(ControlsTest, ButtonsRaiseMouseDownOnThePressAndActionOnACompletedClick) {
+  auto button = AddControl<fw::BevelButton>(*window, "Button", 10, 50, 100, 40);
+  Bind(*window, *button, fw::kBevelButtonMouseDownEvent, &TestWindow::MouseDown);
+  Bind(*window, *button, fw::kBevelButtonActionEvent, &TestWindow::Action);
+  QWidget* widget = fw::testing::WidgetOf(*button);
+  window->log.clear();
+  QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(7, 9));
+  EXPECT_EQ(window->log, (std::vector<std::string>{"Button MouseDown 7,9"}));
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(7, 9));
+  EXPECT_EQ(window->log.back(), "Button Action");
+  window->log.clear();
+  QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(500, 500));  // released outside
+  EXPECT_EQ(window->log, (std::vector<std::string>{"Button MouseDown 5,5"}));
+}
+
+TEST_F(ControlsTest, MouseEnterAndExitReachTheirHandlers) {
+  auto canvas = AddControl<fw::Canvas>(*window, "Banner", 10, 100, 100, 40);
+  Bind(*window, *canvas, fw::kMouseEnterEvent, &TestWindow::Enter);
+  Bind(*window, *canvas, fw::kMouseExitEvent, &TestWindow::Exit);
+  QWidget* widget = fw::testing::WidgetOf(*canvas);
+  window->log.clear();
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QApplication::sendEvent(widget, &enter);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(widget, &leave);
+  EXPECT_EQ(window->log, (std::vector<std::string>{"Banner MouseEnter", "Banner MouseExit"}));
+}
+
+TEST_F(ControlsTest, TextAreasAndLabelsShowCrLfAsOneLineBreak) {
+  auto area = AddControl<fw::TextArea>(*window, "Area", 0, 100, 300, 100);
+  area->Text("first\r\nsecond\r\n\r\nfourth");
+  auto* box = qobject_cast<QTextEdit*>(fw::testing::WidgetOf(*area));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->toPlainText(), "first\nsecond\n\nfourth");
+  EXPECT_EQ(box->document()->blockCount(), 4);
+  EXPECT_EQ(area->Text(), "first\r\nsecond\r\n\r\nfourth");
+
+  auto label = AddControl<fw::Label>(*window, "Caption", 0, 210, 100, 36);
+  label->SetProperty("MultiLine", true);
+  label->Text("Pretest\r\nProbability");
+  auto* shown = qobject_cast<QLabel*>(fw::testing::WidgetOf(*label));
+  EXPECT_EQ(shown->text(), "Pretest\nProbability");
+}
+
+TEST_F(ControlsTest, PastingIntoATextAreaPassesThroughItsKeyDown) {
+  auto area = AddControl<fw::TextArea>(*window, "Area", 0, 100, 300, 100);
+  Bind(*window, *area, fw::kKeyDownEvent, &TestWindow::AreaKeyDown);
+  area->SetFocus();
+  window->log.clear();
+  QGuiApplication::clipboard()->setText("a1\r\nb2");
+  window->swallow = [](std::string_view key) { return key == "1" || key == "2"; };
+  window->ChooseMenuItem("EditPaste");
+  EXPECT_EQ(area->Text(), "a\r\nb");
+  EXPECT_EQ(window->log.size(), 5u);
+}
+
+TEST_F(ControlsTest, LooksFollowTheProperties) {
+  auto button = AddControl<fw::BevelButton>(*window, "Button", 40, 420, 100, 40);
+  button->SetProperty("Caption", std::string("Calculate"));
+  button->SetProperty("HasBackgroundColor", true);
+  button->SetProperty("BackgroundColor", fw::Color{0xB3, 0xB3, 0xB3, 0});
+  button->SetProperty("TextColor", fw::Color{0x02, 0x00, 0x80, 0});
+  button->SetProperty("AllowFocus", false);
+  button->SetProperty("FontName", std::string("System"));
+  button->SetProperty("FontSize", 32.0f);
+  button->SetProperty("Bold", true);
+  auto* push = qobject_cast<QPushButton*>(fw::testing::WidgetOf(*button));
+  EXPECT_EQ(push->text(), "Calculate");
+  EXPECT_EQ(push->geometry(), QRect(40, 420, 100, 40));
+  EXPECT_EQ(push->palette().color(QPalette::Button), QColor(0xB3, 0xB3, 0xB3));
+  EXPECT_EQ(push->palette().color(QPalette::ButtonText), QColor(0x02, 0x00, 0x80));
+  EXPECT_EQ(push->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(push->font().family(), QApplication::font().family());
+  EXPECT_EQ(push->font().pointSizeF(), 32.0);
+  EXPECT_TRUE(push->font().bold());
+  button->Visible(false);
+  EXPECT_TRUE(push->isHidden());
+
+  // Stacking follows creation order: the later control lies above where they overlap.
+  auto below = AddControl<fw::Canvas>(*window, "Below", 200, 200, 100, 100);
+  auto above = AddControl<fw::TextArea>(*window, "Above", 200, 280, 100, 17);
+  QWidget* client = fw::testing::ClientAreaOf(*window);
+  QWidget* top = client->childAt(250, 290);
+  EXPECT_TRUE(top == fw::testing::WidgetOf(*above) ||
+              fw::testing::WidgetOf(*above)->isAncestorOf(top));
+}
+
+TEST_F(ControlsTest, ARoundRectangleIsPaintedWithItsColours) {
+  auto frame = AddControl<fw::RoundRectangle>(*window, "Frame", 0, 0, 100, 60);
+  frame->SetProperty("BorderColor", fw::Color{0x00, 0x00, 0x99, 0});
+  frame->SetProperty("BorderThickness", 4.0);
+  frame->SetProperty("FillColor", fw::Color{0xEA, 0xFF, 0xFF, 0});
+  frame->SetProperty("CornerWidth", 16.0);
+  frame->SetProperty("CornerHeight", 16.0);
+  QImage image = fw::testing::WidgetOf(*frame)->grab().toImage();
+  EXPECT_EQ(image.pixelColor(50, 30), QColor(0xEA, 0xFF, 0xFF));
+  EXPECT_EQ(image.pixelColor(50, 1), QColor(0x00, 0x00, 0x99));
+  // The very corner lies outside the rounding: neither frame nor fill.
+  EXPECT_NE(image.pixelColor(0, 0), QColor(0xEA, 0xFF, 0xFF));
+  EXPECT_NE(image.pixelColor(0, 0), QColor(0x00, 0x00, 0x99));
+}
+
+TEST_F(ControlsTest, ACanvasDrawsItsBackdropAtTheTopLeft) {
+  QTemporaryDir folder;
+  QImage red(10, 10, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(folder.filePath("red.png")));
+  fw::seams::SetPictureFolder(folder.path().toStdString());
+  auto canvas = AddControl<fw::Canvas>(*window, "Banner", 0, 0, 40, 40);
+  canvas->Backdrop(fw::RuntimeGetPictureFromResourceManager("red.png"));
+  fw::seams::SetPictureFolder({});
+  ASSERT_NE(canvas->Backdrop(), nullptr);
+  QImage image = fw::testing::WidgetOf(*canvas)->grab().toImage();
+  EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
+  EXPECT_NE(image.pixelColor(20, 20), QColor(Qt::red));
+}
+
+}  // namespace
+}  // namespace gui_test

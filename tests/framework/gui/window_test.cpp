@@ -1,0 +1,187 @@
+// Windows: creation events, the single instance, the window list's properties, window-level key
+// and mouse events, and what happens to a fault in a handler.
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "framework/runtime.h"
+#include "tests/framework/gui/gui_fixture.h"
+
+namespace gui_test {
+namespace {
+
+using fw::WindowEvent;
+
+class WindowTest : public GuiTest {};
+
+constexpr auto kCalculatorLikeList = fw::MakePropertyList<[](auto& p) {
+  p.Int("Width", 620);
+  p.Int("Height", 480);
+  p.Int("MinimumWidth", 610);
+  p.Int("MinimumHeight", 64);
+  p.Int("MaximumWidth", 610);
+  p.Int("MaximumHeight", 32000);
+  p.Enum("Type", 0);
+  p.Str("Title", "Quorvan");
+  p.Bool("HasCloseButton", true);
+  p.Bool("HasMaximizeButton", false);
+  p.Bool("HasMinimizeButton", true);
+  p.Bool("Resizeable", true);
+  p.Enum("DefaultLocation", 0);
+  p.Bool("Visible", true);
+  p.Bool("HasBackgroundColor", true);
+  p.Colour("BackgroundColor", 0xFF, 0xFF, 0xFF, 0x00);
+  p.Bool("MenuBarVisible", true);
+}>();
+
+constexpr auto kBoxList = fw::MakePropertyList<[](auto& p) {
+  p.Int("Width", 473);
+  p.Int("Height", 303);
+  p.Enum("Type", 2);
+  p.Str("Title", "");
+  p.Bool("HasCloseButton", false);
+  p.Bool("Resizeable", false);
+  p.Bool("Visible", true);
+}>();
+
+fw::Ref<fw::MenuItem> SmallBar() {
+  auto bar = std::make_shared<fw::MenuBar>();
+  auto file = std::make_shared<fw::MenuItem>();
+  file->Name("FileMenu");
+  file->Text("&File");
+  bar->AddMenu(file);
+  auto quit = std::make_shared<fw::QuitMenuItem>();
+  quit->Name("FileQuit");
+  quit->Text("E&xit");
+  file->AddMenu(quit);
+  return bar;
+}
+
+TEST_F(WindowTest, CreationEventsRunInOrderEachOnlyWhereTheTableNamesIt) {
+  auto full = NewWindow(
+      WindowClass("Full.Full", {WindowEvent::Open, WindowEvent::Layout,
+                                WindowEvent::AddMenuHandlers, WindowEvent::CreateControls}));
+  bool fieldBeforeOpen = false;
+  full->onCreateControls = [](TestWindow& w) {
+    AddControl<fw::TextField>(w, "Field", 0, 0, 50, 20);
+  };
+  full->onOpen = [&](TestWindow& w) { fieldBeforeOpen = w.ControlByName("Field") != nullptr; };
+  full->Constructor();
+  EXPECT_EQ(full->log,
+            (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open"}));
+  EXPECT_TRUE(fieldBeforeOpen);
+
+  auto partial = NewWindow(WindowClass("Partial.Partial", {WindowEvent::Open}));
+  partial->Constructor();
+  EXPECT_EQ(partial->log, (std::vector<std::string>{"Open"}));
+}
+
+TEST_F(WindowTest, OneInstanceFoundWhileShownOrHiddenAndNoneAfterTheUserClosedIt) {
+  const auto& cls = WindowClass("Single.Single", {WindowEvent::Close});
+  EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), nullptr);
+  auto window = NewWindow(cls);
+  window->Constructor();
+  window->Show();
+  EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), window);
+  window->Hide();
+  EXPECT_FALSE(window->Visible());
+  EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), window);
+
+  window->Show();
+  fw::testing::WidgetOf(*window)->close();  // as the user's close button does
+  EXPECT_EQ(window->log.back(), "Close");
+  EXPECT_FALSE(window->IsOpen());
+  EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), nullptr);
+
+  auto next = NewWindow(cls);
+  next->Constructor();
+  EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), next);
+  EXPECT_NE(next, window);
+}
+
+TEST_F(WindowTest, TheWindowListTakesEffectWithTheMenuBarAboveTheClientArea) {
+  auto window = NewWindow(WindowClass("Listed.Listed", {WindowEvent::Layout}));
+  window->onLayout = [](TestWindow& w) {
+    w.MenuBar(SmallBar());
+    fw::SetProperties(w, kCalculatorLikeList);
+  };
+  window->Constructor();
+  QWidget* top = fw::testing::WidgetOf(*window);
+  QWidget* client = fw::testing::ClientAreaOf(*window);
+  ASSERT_TRUE(top && client);
+  EXPECT_TRUE(window->Visible());
+  EXPECT_EQ(top->windowTitle(), "Quorvan");
+  EXPECT_EQ(client->size(), QSize(610, 480));  // 620 asked, 610 the maximum
+  EXPECT_EQ(top->minimumWidth(), 610);
+  EXPECT_EQ(top->maximumWidth(), 610);
+  EXPECT_TRUE(top->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(top->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(client->palette().color(QPalette::Window), QColor(255, 255, 255));
+  EXPECT_TRUE(client->autoFillBackground());
+  QMenuBar* bar = fw::testing::MenuBarOf(*window);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_GE(client->mapTo(top, QPoint(0, 0)).y(), bar->height());
+}
+
+TEST_F(WindowTest, TypeTwoIsAFixedFramelessBoxCentredOnTheScreen) {
+  auto window = NewWindow(WindowClass("Box.Box", {WindowEvent::Layout}));
+  window->onLayout = [](TestWindow& w) { fw::SetProperties(w, kBoxList); };
+  window->Constructor();
+  QWidget* top = fw::testing::WidgetOf(*window);
+  EXPECT_TRUE(top->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(top->size(), QSize(473, 303));
+  EXPECT_EQ(top->minimumSize(), top->maximumSize());
+  const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE((top->geometry().center() - screenCentre).manhattanLength(), 2);
+}
+
+TEST_F(WindowTest, KeyAndMouseDownReachAWindowThatHandlesThemOverItsLabelsAndPictures) {
+  auto window = OpenWindow("Input.Input",
+                           [](TestWindow& w) {
+                             AddControl<fw::Label>(w, "Caption", 10, 20, 100, 20)->Text("text");
+                             AddControl<fw::Canvas>(w, "Picture", 10, 50, 100, 40);
+                           },
+                           {WindowEvent::KeyDown, WindowEvent::MouseDown});
+  auto* caption =
+      fw::testing::WidgetOf(*fw::RuntimeCheckCast<fw::Label>(window->ControlByName("Caption")));
+  auto* picture =
+      fw::testing::WidgetOf(*fw::RuntimeCheckCast<fw::Canvas>(window->ControlByName("Picture")));
+  window->log.clear();
+  QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(5, 6));
+  QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(1, 2));
+  QTest::keyClick(fw::testing::WidgetOf(*window), Qt::Key_Q);
+  QTest::keyClick(fw::testing::WidgetOf(*window), Qt::Key_Down);
+  QTest::keyClick(fw::testing::WidgetOf(*window), Qt::Key_Shift);  // a modifier alone is no key
+  EXPECT_EQ(window->log, (std::vector<std::string>{"MouseDown 15,26", "MouseDown 11,52",
+                                                   "KeyDown q", "KeyDown \x1f"}));
+
+  auto deaf = OpenWindow("Deaf.Deaf");
+  deaf->log.clear();
+  QTest::mouseClick(fw::testing::ClientAreaOf(*deaf), Qt::LeftButton);
+  QTest::keyClick(fw::testing::WidgetOf(*deaf), Qt::Key_Q);
+  EXPECT_TRUE(deaf->log.empty());
+}
+
+TEST_F(WindowTest, AThrowingHandlerIsReportedAndTheEventLoopGoesOn) {
+  auto window = OpenWindow("Faulty.Faulty", [](TestWindow& w) {
+    auto button = AddControl<fw::BevelButton>(w, "Button", 0, 0, 80, 30);
+    Bind(w, *button, fw::kBevelButtonActionEvent, &TestWindow::Throw);
+  });
+  QWidget* button = fw::testing::WidgetOf(
+      *fw::RuntimeCheckCast<fw::BevelButton>(window->ControlByName("Button")));
+  bool ranAfter = false;
+  QTimer::singleShot(0, [&] { QTest::mouseClick(button, Qt::LeftButton); });
+  QTimer::singleShot(0, [&] {
+    ranAfter = true;
+    fw::Quit(0);
+  });
+  fw::RuntimeRun();
+  EXPECT_TRUE(ranAfter);
+  EXPECT_EQ(messages, (std::vector<std::string>{"NilObjectException: No such control"}));
+}
+
+}  // namespace
+}  // namespace gui_test
