@@ -133,7 +133,7 @@ inline constexpr auto kCanvas2 = fw::MakePropertyList<[](auto& p) {
   CanvasEntries(p, {"Canvas2", 187, 152, 101, 101, true, 5, false});
 }>();
 inline constexpr auto kStaticText21 = fw::MakePropertyList<[](auto& p) {
-  LabelEntries(p, {"StaticText21", 178, 258, 120, 16, 6, false, "the Quorvan authors"});
+  LabelEntries(p, {"StaticText21", 178, 258, 120, 16, 6, false, "Quorvan authors"});
 }>();
 
 // Fires once, 4000 ms after it is set up; it starts without an Enabled entry.
