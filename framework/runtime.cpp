@@ -35,7 +35,9 @@ class FrameworkApplication : public QApplication {
 };
 
 struct RuntimeState {
-  std::unique_ptr<QApplication> app;  // only when RuntimeInit made it
+  // Made by RuntimeInit unless one existed; kept until the process ends, since destroying it among
+  // the static destructors would run after Qt's own statics are gone.
+  QApplication* app = nullptr;
   ExceptionHelper exceptionHelper;
   double release = 0;
   bool pluginsReady = false;
@@ -78,7 +80,7 @@ void RuntimeInit(int& argc, char** argv) {
   RecordCall("RuntimeInit");
   SetGuiThreadToCurrent();
   RuntimeState& state = State();
-  if (!QApplication::instance()) state.app = std::make_unique<FrameworkApplication>(argc, argv);
+  if (!QApplication::instance()) state.app = new FrameworkApplication(argc, argv);
   // The program decides when it ends: closing its last window does not quit by itself.
   QApplication::setQuitOnLastWindowClosed(false);
   SetExceptionReporter(ReportFault);

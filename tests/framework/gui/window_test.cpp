@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "framework/runtime.h"
+#include "tests/framework/core/sample_lists.h"
 #include "tests/framework/gui/gui_fixture.h"
 
 namespace gui_test {
@@ -14,26 +15,6 @@ namespace {
 using fw::WindowEvent;
 
 class WindowTest : public GuiTest {};
-
-constexpr auto kCalculatorLikeList = fw::MakePropertyList<[](auto& p) {
-  p.Int("Width", 620);
-  p.Int("Height", 480);
-  p.Int("MinimumWidth", 610);
-  p.Int("MinimumHeight", 64);
-  p.Int("MaximumWidth", 610);
-  p.Int("MaximumHeight", 32000);
-  p.Enum("Type", 0);
-  p.Str("Title", "Quorvan");
-  p.Bool("HasCloseButton", true);
-  p.Bool("HasMaximizeButton", false);
-  p.Bool("HasMinimizeButton", true);
-  p.Bool("Resizeable", true);
-  p.Enum("DefaultLocation", 0);
-  p.Bool("Visible", true);
-  p.Bool("HasBackgroundColor", true);
-  p.Colour("BackgroundColor", 0xFF, 0xFF, 0xFF, 0x00);
-  p.Bool("MenuBarVisible", true);
-}>();
 
 constexpr auto kBoxList = fw::MakePropertyList<[](auto& p) {
   p.Int("Width", 473);
@@ -104,7 +85,7 @@ TEST_F(WindowTest, TheWindowListTakesEffectWithTheMenuBarAboveTheClientArea) {
   auto window = NewWindow(WindowClass("Listed.Listed", {WindowEvent::Layout}));
   window->onLayout = [](TestWindow& w) {
     w.MenuBar(SmallBar());
-    fw::SetProperties(w, kCalculatorLikeList);
+    fw::SetProperties(w, fw::samples::kCalculatorWindowList);
   };
   window->Constructor();
   QWidget* top = fw::testing::WidgetOf(*window);
