@@ -25,6 +25,7 @@ int ProcessEntry(int& argc, char** argv) {
 
 void Main() {
   try {
+    // Handed over as the routine itself: a delegate offers only entries without arguments.
     fw::RuntimeSetExceptionHelper(&fw::CallFunctionWithExceptionHandling);
     fw::DeclareFrameworkRelease(kFrameworkRelease);
     EarlyStartup();
