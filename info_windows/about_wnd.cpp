@@ -3,6 +3,7 @@
 #include "calculator/control_wnd.h"
 #include "framework/core/builtin_classes.h"
 #include "info_windows/about_wnd_lists.h"
+#include "info_windows/wrapper_timer1.h"
 #include "shell/pictures.h"
 
 namespace quorvan {
@@ -45,25 +46,6 @@ void HandOver() {
 }
 
 }  // namespace
-
-const fw::ClassInfo& _wrapper_Timer1::StaticClass() {
-  static const fw::ClassInfo cls = [] {
-    fw::ClassInfo made;
-    made.name = "AboutWnd._wrapper_Timer1";
-    made.base = &fw::Timer::StaticClass();
-    made.members = {
-        {"Index", "%i8%", {}},         {"ownerWindow", "%o<WeakRef>%", {{"Hidden", ""}}},
-        {"Constructor", "%%", {}},     {"_SetWindow", "%%o<Window>", {}},
-        {"Window", "%o<Window>%", {}}, {"_Index", "%i8%", {}},
-        {"_SetIndex", "%%i8", {}},
-    };
-    made.factory = [] { return fw::Ref<fw::Object>(new _wrapper_Timer1); };
-    return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
-}
 
 const fw::ClassInfo& AboutWnd::StaticClass() {
   static const fw::ClassInfo cls = [] {

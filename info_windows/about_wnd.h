@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "framework/controls.h"
@@ -15,24 +14,6 @@
 #include "shell/window_mechanics.h"
 
 namespace quorvan {
-
-// A timer that can belong to a window as one of its members (the box's Timer1).
-class _wrapper_Timer1 : public fw::Timer, public fw::PaneChild {
- public:
-  static const fw::ClassInfo& StaticClass();
-  const fw::ClassInfo& Class() const override { return StaticClass(); }
-
-  void Constructor() override {}
-
-  void SetWindow(const fw::Ref<fw::Window>& window) override { ownerWindow = window; }
-  fw::Ref<fw::Window> Window() const override { return ownerWindow.lock(); }
-  std::int64_t Index_() const override { return Index; }
-  void SetIndex(std::int64_t index) override { Index = index; }
-
- private:
-  std::int64_t Index = 0;
-  std::weak_ptr<fw::Window> ownerWindow;
-};
 
 class AboutWnd : public ProgramWindow {
  public:

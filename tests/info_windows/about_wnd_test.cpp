@@ -51,6 +51,9 @@ TEST_F(AboutBox, OpensFirstWithBothPicturesAndBothLabels) {
   EXPECT_EQ(fw::Must(box->StaticText21()).Text(), "Quorvan authors");
   EXPECT_TRUE(fw::Must(box->StaticText2()).Visible());
   EXPECT_TRUE(fw::Must(box->StaticText21()).Visible());
+  const auto* timer = dynamic_cast<const fw::PaneChild*>(box->Timer1().get());
+  ASSERT_NE(timer, nullptr);
+  EXPECT_EQ(timer->Window(), box) << "the timer belongs to the box";
 
   EXPECT_EQ(fw::testing::WidgetOf(*box)->windowTitle(), "");
   EXPECT_EQ(fw::testing::ClientAreaOf(*box)->size(), QSize(473, 303));

@@ -1,0 +1,25 @@
+#include "info_windows/wrapper_timer1.h"
+
+namespace quorvan {
+
+// Member signatures: "%" result "%" parameters; i8 Integer, o<C> object.
+const fw::ClassInfo& _wrapper_Timer1::StaticClass() {
+  static const fw::ClassInfo cls = [] {
+    fw::ClassInfo made;
+    made.name = "AboutWnd._wrapper_Timer1";
+    made.base = &fw::Timer::StaticClass();
+    made.members = {
+        {"Index", "%i8%", {}},         {"ownerWindow", "%o<WeakRef>%", {{"Hidden", ""}}},
+        {"Constructor", "%%", {}},     {"_SetWindow", "%%o<Window>", {}},
+        {"Window", "%o<Window>%", {}}, {"_Index", "%i8%", {}},
+        {"_SetIndex", "%%i8", {}},
+    };
+    made.factory = [] { return fw::Ref<fw::Object>(new _wrapper_Timer1); };
+    return made;
+  }();
+  static const bool registered = (fw::RegisterClass(cls), true);
+  (void)registered;
+  return cls;
+}
+
+}  // namespace quorvan
