@@ -142,7 +142,8 @@ TEST_F(QuorvanTest, StartsWithTheAboutBoxAndHandsOverAfterFourSeconds) {
 
 TEST_F(QuorvanTest, CalculateShowsThePosttestProbabilityAndClearResets) {
   const TopWindow calculator = StartWithCalculator();
-  EXPECT_LT(MsSince(desktop_.Launched()), 3500) << "the key did not hand over at once";
+  // Before the earliest moment the timer could have fired: the key handed over.
+  EXPECT_LT(MsSince(desktop_.Launched()), 3800) << "the key did not hand over at once";
 
   struct Case {
     const char* pretest;
