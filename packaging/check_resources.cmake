@@ -3,12 +3,11 @@
 # table (the rights notice's © included, which depends on the script's code page), the manifest,
 # and the icon group's seven images in their order.
 file(MAKE_DIRECTORY "${WORK}")
-get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
 execute_process(
   COMMAND "${WINDRES}" "--preprocessor=${PREPROCESSOR}" --preprocessor-arg=-E
     --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED
     "${SCRIPT}" -O res -o "${WORK}/quorvan.res"
-  WORKING_DIRECTORY "${script_dir}"
+  WORKING_DIRECTORY "${WORK}"
   RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the resource script does not compile:\n${err}")
