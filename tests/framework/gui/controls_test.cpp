@@ -1,10 +1,12 @@
 // Controls: events by number with their arguments, the key filter on every way text comes in,
 // the character limit, TextChange, button presses and clicks, and the properties that show.
 #include <QClipboard>
+#include <QDropEvent>
 #include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -93,6 +95,19 @@ TEST_F(ControlsTest, PastedTextPassesThroughKeyDownCharacterByCharacter) {
   EXPECT_EQ(window->log,
             (std::vector<std::string>{"Field KeyDown 1", "Field KeyDown x", "Field KeyDown 2",
                                       "Field KeyDown \r", "Field KeyDown 3"}));
+}
+
+TEST_F(ControlsTest, DroppedTextPassesThroughKeyDownToo) {
+  QMimeData dropped;
+  dropped.setText("4y5");
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+  QApplication::sendEvent(edit, &enter);  // a drop goes to the widget that took the drag
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+  QApplication::sendEvent(edit, &drop);
+  EXPECT_EQ(field->Text(), "45");
+  std::erase(window->log, "Field TextChange");
+  EXPECT_EQ(window->log,
+            (std::vector<std::string>{"Field KeyDown 4", "Field KeyDown y", "Field KeyDown 5"}));
 }
 
 TEST_F(ControlsTest, TheCharacterLimitHoldsForTypingAndPastingButNotForTheProgram) {
@@ -215,6 +230,30 @@ TEST_F(ControlsTest, LooksFollowTheProperties) {
   QWidget* top = client->childAt(250, 290);
   EXPECT_TRUE(top == fw::testing::WidgetOf(*above) ||
               fw::testing::WidgetOf(*above)->isAncestorOf(top));
+}
+
+TEST_F(ControlsTest, TabGoesThroughTheTabStopsInTabIndexOrder) {
+  auto window = OpenWindow("Tabs.Tabs", [](TestWindow& w) {
+    const std::pair<const char*, std::int64_t> fields[] = {{"Post", 3}, {"Like", 1}, {"Pre", 0}};
+    for (const auto& [name, index] : fields) {
+      AddControl<fw::TextField>(w, name, 0, 0, 50, 20)->SetProperty("TabIndex", index);
+    }
+    auto caption = AddControl<fw::TextField>(w, "Skipped", 0, 0, 50, 20);
+    caption->SetProperty("TabIndex", std::int64_t{2});
+    caption->SetProperty("TabStop", false);
+  });
+  auto widget = [&](const char* name) {
+    return fw::testing::WidgetOf(
+        *fw::RuntimeCheckCast<fw::RectControl>(window->ControlByName(name)));
+  };
+  auto next = [](QWidget* from) {
+    QWidget* w = from->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+    return w;
+  };
+  EXPECT_EQ(next(widget("Pre")), widget("Like"));
+  EXPECT_EQ(next(widget("Like")), widget("Post"));
+  EXPECT_EQ(widget("Skipped")->focusPolicy(), Qt::ClickFocus);
 }
 
 TEST_F(ControlsTest, ARoundRectangleIsPaintedWithItsColours) {

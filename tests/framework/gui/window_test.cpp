@@ -119,6 +119,32 @@ TEST_F(WindowTest, TypeTwoIsAFixedFramelessBoxCentredOnTheScreen) {
   EXPECT_LE((top->geometry().center() - screenCentre).manhattanLength(), 2);
 }
 
+TEST_F(WindowTest, LockedControlsFollowTheClientAreaWhenTheWindowIsResized) {
+  auto window = OpenWindow("Locks.Locks", [](TestWindow& w) {
+    auto stretched = AddControl<fw::RoundRectangle>(w, "Stretched", 40, 100, 200, 50);
+    for (const char* lock : {"LockLeft", "LockTop", "LockRight", "LockBottom"}) {
+      stretched->SetProperty(lock, true);
+    }
+    auto moved = AddControl<fw::BevelButton>(w, "Moved", 300, 350, 100, 40);
+    moved->SetProperty("LockRight", true);
+    moved->SetProperty("LockBottom", true);
+    AddControl<fw::Label>(w, "Fixed", 10, 10, 50, 20);  // no locks: stays where it is
+  });
+  QWidget* client = fw::testing::ClientAreaOf(*window);
+  const QSize before = client->size();
+  fw::testing::WidgetOf(*window)->resize(fw::testing::WidgetOf(*window)->size() + QSize(30, 60));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(client->size(), before + QSize(30, 60));
+  auto geometry = [&](const char* name) {
+    return fw::testing::WidgetOf(
+               *fw::RuntimeCheckCast<fw::RectControl>(window->ControlByName(name)))
+        ->geometry();
+  };
+  EXPECT_EQ(geometry("Stretched"), QRect(40, 100, 230, 110));
+  EXPECT_EQ(geometry("Moved"), QRect(330, 410, 100, 40));
+  EXPECT_EQ(geometry("Fixed"), QRect(10, 10, 50, 20));
+}
+
 TEST_F(WindowTest, KeyAndMouseDownReachAWindowThatHandlesThemOverItsLabelsAndPictures) {
   auto window = OpenWindow("Input.Input",
                            [](TestWindow& w) {
