@@ -6,6 +6,7 @@ namespace quorvan {
 const fw::ClassInfo& _wrapper_Timer1::StaticClass() {
   static const fw::ClassInfo cls = [] {
     fw::ClassInfo made;
+    // Named within the box's module, as the window classes are.
     made.name = "AboutWnd._wrapper_Timer1";
     made.base = &fw::Timer::StaticClass();
     made.members = {
