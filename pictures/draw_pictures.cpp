@@ -75,8 +75,10 @@ QFont Font(double pixelSize, QFont::Weight weight) {
   return font;
 }
 
-// A banner: the product name and what it does on a navy field, the curves at its right end.
-QImage Banner(int width, int height) {
+// A banner: the product name and what it does on a navy field, the curves at its right end. The
+// bottom `covered` rows lie under a control of the window (the calculator's credit line), so the
+// figure keeps to the rows above them.
+QImage Banner(int width, int height, int covered) {
   QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -87,8 +89,9 @@ QImage Banner(int width, int height) {
   field.setColorAt(1.0, kBlue);
   painter.fillRect(image.rect(), field);
 
-  const double margin = height * 0.16;
-  const double side = height - 2 * margin;
+  const double shown = height - covered;
+  const double margin = shown * 0.16;
+  const double side = shown - 2 * margin;
   const QRectF plot(width - margin * 1.6 - side * 1.5, margin, side * 1.5, side);
   QPen axis(QColor(255, 255, 255, 70), 1.0);
   painter.setPen(axis);
@@ -96,17 +99,17 @@ QImage Banner(int width, int height) {
   painter.drawLine(plot.bottomLeft(), plot.topLeft());
   DrawCurves(painter, plot, {0.1, 0.33, 1.0, 3.0, 10.0}, QColor(255, 255, 255, 150), 1.4);
 
-  const double left = height * 0.32;
+  const double left = shown * 0.32;
   painter.setPen(Qt::white);
-  painter.setFont(Font(height * 0.40, QFont::DemiBold));
-  painter.drawText(QRectF(left, height * 0.08, width, height * 0.54),
-                   Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Quorvan"));
+  painter.setFont(Font(shown * 0.40, QFont::DemiBold));
+  painter.drawText(QRectF(left, shown * 0.08, width, shown * 0.54), Qt::AlignLeft | Qt::AlignBottom,
+                   QStringLiteral("Quorvan"));
   painter.setPen(kSubtitle);
-  painter.setFont(Font(height * 0.17, QFont::Normal));
-  painter.drawText(QRectF(left, height * 0.64, width, height * 0.30), Qt::AlignLeft | Qt::AlignTop,
+  painter.setFont(Font(shown * 0.17, QFont::Normal));
+  painter.drawText(QRectF(left, shown * 0.64, width, shown * 0.30), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("Pretest to posttest probability"));
 
-  painter.fillRect(QRectF(0, height - 2, width, 2), QColor(0x8f, 0xc3, 0xe6));
+  painter.fillRect(QRectF(0, shown - 2, width, 2), QColor(0x8f, 0xc3, 0xe6));
   return image;
 }
 
@@ -326,8 +329,9 @@ int main(int argc, char** argv) {
   const QString pictures = QString::fromLocal8Bit(argv[1]);
   const QString packaging = QString::fromLocal8Bit(argv[2]);
 
-  bool ok = Save(Banner(580, 97), pictures + "/KTR8.png");
-  ok = Save(Banner(433, 67), pictures + "/KTR6.png") && ok;
+  // The calculator's credit line covers the lowest 15 rows of its banner.
+  bool ok = Save(Banner(580, 97, 15), pictures + "/KTR8.png");
+  ok = Save(Banner(433, 67, 0), pictures + "/KTR6.png") && ok;
   ok = Save(Lines(101), pictures + "/LinesSmall.png") && ok;
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
     const QString name = QStringLiteral("%1/icons/%2x%2/quorvan.png").arg(packaging).arg(size);
