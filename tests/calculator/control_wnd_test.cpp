@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/core/builtin_classes.h"
+#include "framework/core/call_log.h"
 #include "framework/runtime.h"
 #include "framework/seams.h"
 #include "framework/testing.h"
@@ -32,7 +33,13 @@ using ControlWndTest = ControlWndFixture;
 TEST_F(ControlWndTest, OpensVisibleOnceWithTwelveControlsAndTheFocusInPreFld) {
   EXPECT_TRUE(window->Visible()) << "its list shows it; nobody called Show";
   EXPECT_EQ(window->StringProperty("Title"), "Quorvan");
+  int building = 0;
+  fw::SetCallRecorder([&](std::string_view call) {
+    building += call == "ControlByName" || call == "MenuItem.Child";
+  });
   EXPECT_EQ(ControlWnd(), window);
+  fw::SetCallRecorder({});
+  EXPECT_EQ(building, 0) << "the second call builds nothing";
   EXPECT_EQ(window->MenuBar(), MenuBar1());
   EXPECT_TRUE(Field("PreFld").HasFocus());
 
