@@ -27,10 +27,11 @@ QFont FontOf(const Object& object) {
   }
   const double size = object.NumberProperty("FontSize", 0);
   if (size > 0) {
-    // Font units: 0 default and 2 points, 1 pixels, 3 inches, 4 millimetres.
+    // Font units: 0 (the default) and 1 are pixels, as the lists were laid out with one point to
+    // the pixel (a 14-point two-line caption fills 36 pixels); 2 points, 3 inches, 4 millimetres.
     switch (object.IntProperty("FontUnit", 0)) {
-      case 1:
-        font.setPixelSize(std::max(1, static_cast<int>(size + 0.5)));
+      case 2:
+        font.setPointSizeF(size);
         break;
       case 3:
         font.setPointSizeF(size * 72.0);
@@ -39,7 +40,7 @@ QFont FontOf(const Object& object) {
         font.setPointSizeF(size * 72.0 / 25.4);
         break;
       default:
-        font.setPointSizeF(size);
+        font.setPixelSize(std::max(1, static_cast<int>(size + 0.5)));
         break;
     }
   } else if (name == "SmallSystem") {

@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <optional>
 
 #include "framework/control_impl.h"
 #include "framework/controls.h"
 #include "framework/core/builtin_classes.h"
 #include "framework/picture_impl.h"
+#include "framework/window_impl.h"
 
 namespace fw {
 namespace {
@@ -18,6 +20,16 @@ namespace {
 Qt::FocusPolicy FocusPolicyOf(const RectControl& control) {
   if (!control.BoolProperty("AllowFocus", true)) return Qt::NoFocus;
   return control.BoolProperty("TabStop", true) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+// The fill of the control a control lies in (its InitialParent), where that one has one.
+std::optional<QColor> ContainerFill(const RectControl& control) {
+  const std::string container = control.StringProperty("InitialParent");
+  Ref<Window> window = control.Window();
+  if (container.empty() || !window) return std::nullopt;
+  Ref<Object> parent = ControlNamed(*window, container);
+  if (!parent || !parent->Property("FillColor")) return std::nullopt;
+  return qt::ToQColor(parent->ColorProperty("FillColor"));
 }
 
 class LabelWidget : public Hosted<QLabel> {
@@ -45,14 +57,25 @@ class LabelWidget : public Hosted<QLabel> {
       QPalette p = palette();
       p.setColor(QPalette::WindowText, qt::ToQColor(o.ColorProperty("TextColor")));
       setPalette(p);
-    } else if (name == "Transparent") {
-      setAutoFillBackground(!o.BoolProperty("Transparent"));
+    } else if (name == "Transparent" || name == "InitialParent") {
+      ApplyBackground(o);
     } else if (name == "Selectable") {
       const bool selectable = o.BoolProperty("Selectable");
       setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
       setFocusPolicy(selectable ? Qt::ClickFocus : Qt::NoFocus);
     } else if (qt::IsFontProperty(name)) {
       setFont(qt::FontOf(o));
+    }
+  }
+
+ private:
+  // An opaque label paints the colour of what it lies in: its container's fill, else the window's.
+  void ApplyBackground(const RectControl& o) {
+    setAutoFillBackground(!o.BoolProperty("Transparent"));
+    if (std::optional<QColor> fill = ContainerFill(o)) {
+      QPalette p = palette();
+      p.setColor(QPalette::Window, *fill);
+      setPalette(p);
     }
   }
 };

@@ -307,6 +307,13 @@ QSize ClientSizeOf(const Window& window) {
   return impl.clientSize;
 }
 
+Ref<Object> ControlNamed(const Window& window, std::string_view name) {
+  for (const auto& [registered, control] : window.impl().controls) {
+    if (registered == name) return control;
+  }
+  return nullptr;
+}
+
 void TabOrderChanged(const Window& window) {
   if (window.impl().constructed && !window.impl().constructing) window.impl().ApplyTabOrder();
 }
@@ -474,10 +481,7 @@ void Window::AddControl(std::string_view name, Ref<Object> control) {
 Ref<Object> Window::ControlByName(std::string_view name) const {
   RecordCall("ControlByName");
   CheckGuiThread();
-  for (const auto& [registered, control] : impl_->controls) {
-    if (registered == name) return control;
-  }
-  return nullptr;
+  return ControlNamed(*this, name);
 }
 
 std::vector<std::string> Window::ControlNames() const {

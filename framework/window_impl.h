@@ -78,6 +78,8 @@ struct Window::Impl {
 
 // The client-area size controls are laid out against: the real one once the window was shown.
 QSize ClientSizeOf(const Window& window);
+// The control registered under that name, found without recording a lookup.
+Ref<Object> ControlNamed(const Window& window, std::string_view name);
 // Re-applies a control's tab order in its window, once the window is built.
 void TabOrderChanged(const Window& window);
 

@@ -218,7 +218,7 @@ TEST_F(ControlsTest, LooksFollowTheProperties) {
   EXPECT_EQ(push->palette().color(QPalette::ButtonText), QColor(0x02, 0x00, 0x80));
   EXPECT_EQ(push->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(push->font().family(), QApplication::font().family());
-  EXPECT_EQ(push->font().pointSizeF(), 32.0);
+  EXPECT_EQ(push->font().pixelSize(), 32);
   EXPECT_TRUE(push->font().bold());
   button->Visible(false);
   EXPECT_TRUE(push->isHidden());
