@@ -222,19 +222,17 @@ std::string Desktop::Selection(const std::string& which) {
   return Run({"xclip", "-o", "-selection", which});
 }
 
-Rgb Desktop::Pixel(const TopWindow& window, int x, int y) {
+std::optional<Rgb> Desktop::Pixel(const TopWindow& window, int x, int y) {
   Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
       x_,
       xcb_get_image(x_, XCB_IMAGE_FORMAT_Z_PIXMAP, window.id, static_cast<int16_t>(x),
                     static_cast<int16_t>(y), 1, 1, ~0u),
       nullptr));
-  if (!image || xcb_get_image_data_length(image.get()) < 4) {
-    throw std::runtime_error("cannot read a pixel");
-  }
+  if (!image || xcb_get_image_data_length(image.get()) < 4) return std::nullopt;
   uint32_t p = 0;
   std::memcpy(&p, xcb_get_image_data(image.get()), 4);
-  return {static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff),
-          static_cast<int>(p & 0xff)};
+  return Rgb{static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff),
+             static_cast<int>(p & 0xff)};
 }
 
 void Desktop::Close(const TopWindow& window) {

@@ -68,7 +68,8 @@ class Desktop {
   // The text of the PRIMARY or CLIPBOARD selection, empty when nobody owns it.
   std::string Selection(const std::string& which);
 
-  Rgb Pixel(const TopWindow& window, int x, int y);
+  // The colour at window coordinates; nothing while the window cannot be read (unmapped).
+  std::optional<Rgb> Pixel(const TopWindow& window, int x, int y);
   void Close(const TopWindow& window);
 
  private:

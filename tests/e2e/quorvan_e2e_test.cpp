@@ -5,6 +5,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "tests/e2e/desktop.h"
@@ -106,8 +109,12 @@ class QuorvanTest : public ::testing::Test {
   }
 
   bool Shows(const TopWindow& window, int x, int y, bool (*looksRight)(Rgb)) {
-    return Desktop::WaitUntil([&] { return looksRight(desktop_.Pixel(window, x, y)); },
-                              kPaintLimit);
+    return Desktop::WaitUntil(
+        [&] {
+          const std::optional<Rgb> colour = desktop_.Pixel(window, x, y);
+          return colour && looksRight(*colour);
+        },
+        kPaintLimit);
   }
 
   static int MenuBarHeight(const TopWindow& calculator) {
