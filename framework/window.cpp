@@ -137,6 +137,12 @@ void WindowWidget::Detach() {
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+  // Without a close button the platform cannot close the window (a box that hands over when it
+  // is done would be lost unseen); Window::Close still can.
+  if (owner_ && !owner_->BoolProperty("HasCloseButton", true)) {
+    event->ignore();
+    return;
+  }
   event->accept();
   if (!owner_) return;
   qt::DispatchScope scope;

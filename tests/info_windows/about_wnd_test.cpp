@@ -175,6 +175,20 @@ TEST_F(AboutBox, ShownAgainBeforeTheTimerFiredItIsHiddenByTheFiring) {
   EXPECT_EQ(CountOf(quorvan::AboutWnd::StaticClass()), 1);
 }
 
+// The box has no close button; were the platform to close it (Alt+F4), it would take its timer
+// along and the calculator window would never appear.
+TEST_F(AboutBox, ThePlatformCannotCloseItAndTheTimerStillHandsOver) {
+  {
+    fw::Ref<class AboutWnd> box = AboutWnd();
+    EXPECT_FALSE(fw::testing::WidgetOf(*box)->close());
+    EXPECT_TRUE(box->IsOpen());
+    EXPECT_TRUE(box->Visible());
+  }
+  fw::seams::AdvanceClock(4000ms);
+  ASSERT_TRUE(Calculator());
+  EXPECT_TRUE(Calculator()->Visible());
+}
+
 TEST_F(AboutBox, EachWindowClassAnswersForExactlyItsWindowEvents) {
   struct Row {
     fw::Ref<fw::Window> window;
