@@ -11,6 +11,17 @@
 //   [X] BevelButton MouseDown (16) on the press (x, y in the control), Action (17) on a click.
 //   [ ] Every other numbered event: declared, never raised.
 //
+// Properties that take effect: geometry and the four locks, Visible, Enabled, Tooltip, TabIndex
+// and TabStop (tab order), AllowFocus; fonts (FontName "System" is the platform's UI font; sizes
+// in the default unit count one to the pixel), Bold, Italic, Underline, TextColor,
+// BackgroundColor, HasBorder, TextAlignment, ReadOnly, MaximumCharactersAllowed, Password, Hint,
+// MultiLine, scroll bars, AllowTabs (text areas), LineHeight, LineSpacing, HideSelection,
+// Selectable, Transparent (labels), Caption, HasBackgroundColor, ButtonStyle and Value (bevel
+// buttons), the round rectangle's colours, thickness and corners. Stored only: Index,
+// TabPanelIndex, AllowAutoDeactivate, AllowFocusRing, AllowSpellChecking, AllowStyledText,
+// Format, ValidationMask, DataSource, DataField, DoubleBuffer, the caption and icon placement of
+// bevel buttons, BevelStyle, MenuStyle. InitialParent keeps window coordinates.
+//
 // No Qt type appears here.
 #pragma once
 
@@ -63,6 +74,7 @@ class RectControl : public Control {
   bool Enabled() const;
   // Moves the keyboard focus into the control.
   void SetFocus();
+  // Whether the control holds its window's keyboard focus (also while another window is in front).
   bool HasFocus() const;
   std::int64_t Left() const { return IntProperty("Left"); }
   std::int64_t Top() const { return IntProperty("Top"); }

@@ -49,6 +49,7 @@ void Quit(int code = 0);
 // The last resort for an exception that escaped a start-up step or the event loop: reports it.
 void UnhandledException(const std::exception_ptr& error);
 
+// Lets go of every window the framework still holds.
 void RuntimePerformFinalizers();
 // The process exit code: the code given to Quit (0 when the loop ended without one); 1 after an
 // unhandled exception.

@@ -1,7 +1,7 @@
 // The timer: not a visible control. RunMode 0 is off, 1 fires once, 2 repeats, every Period ms.
 // A timer with a non-zero RunMode starts by itself when its RunMode or Period is set (no Enabled
-// needed); it fires on the GUI thread, raising its Action event (number 0). Time comes from the
-// clock seam (seams.h), so tests advance it virtually.
+// needed; a list without Period gives 1000 ms); it fires on the GUI thread, raising its Action
+// event (number 0). Time comes from the clock seam (seams.h), so tests advance it virtually.
 #pragma once
 
 #include <cstdint>

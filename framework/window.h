@@ -9,6 +9,20 @@
 // item's name; where there is none, a QuitMenuItem quits, the standard Edit items act on the
 // focused text control, and anything else does nothing.
 //
+// The window list's properties:
+//   [X] Width, Height within MinimumWidth/Height and MaximumWidth/Height, as the client area's
+//       size (the menu bar comes on top); Resizeable false fixes the size.
+//   [X] Title; HasCloseButton, HasMinimizeButton, HasMaximizeButton; FullScreen.
+//   [X] Type: 2 is a box without title bar, centred on the screen; the others a framed window.
+//   [X] DefaultLocation: 0 the platform's placement, 1 centred over the front window, 2 centred
+//       on the main screen, 3 centred on the front window's screen.
+//   [X] Visible (shows the window once it is built), HasBackgroundColor with BackgroundColor,
+//       MenuBarVisible.
+//   [ ] HasFullScreenButton, Composite, MacProcId, LiveResize: stored only.
+// Controls take client-area coordinates; their locks move or stretch them as the window resizes.
+// A window whose class handles KeyDown or MouseDown gets every key and every press inside it,
+// over its controls too, before they do; true swallows it.
+//
 // No Qt type appears here: program code that includes this header does not see QtWidgets.
 #pragma once
 
@@ -31,7 +45,8 @@ class Window : public Object {
   const ClassInfo& Class() const override { return StaticClass(); }
   ~Window() override;
 
-  // Builds the window and raises its creation events (see above).
+  // Builds the window and raises its creation events (see above). What a creation event throws
+  // passes to the caller, and the half-built window is not kept.
   void Constructor();
   // Shows the window and brings it to the front.
   void Show();
@@ -48,7 +63,8 @@ class Window : public Object {
 
   // Window.__New: a new, unconstructed control of the class for this window.
   Ref<Object> New(const ClassInfo& controlClass);
-  // Registers the control under `name`; it lies above every control registered before it.
+  // Registers the control under `name`; it lies above every control registered before it. A name
+  // taken already, or a control of another window, raises InvalidArgumentException.
   void AddControl(std::string_view name, Ref<Object> control);
   // The control registered under exactly that name, or nil; records "ControlByName".
   Ref<Object> ControlByName(std::string_view name) const;
