@@ -81,6 +81,16 @@ TEST_F(WindowTest, OneInstanceFoundWhileShownOrHiddenAndNoneAfterTheUserClosedIt
   EXPECT_NE(next, window);
 }
 
+TEST_F(WindowTest, AWindowWithoutCloseButtonIsNotClosedByThePlatform) {
+  auto window = OpenWindow("Unclosable.Unclosable");
+  window->SetProperty("HasCloseButton", false);
+  fw::testing::WidgetOf(*window)->close();
+  EXPECT_TRUE(window->IsOpen());
+  EXPECT_EQ(fw::GetImplicitWindow("Unclosable.Unclosable"), window);
+  window->Close();
+  EXPECT_EQ(fw::GetImplicitWindow("Unclosable.Unclosable"), nullptr);
+}
+
 TEST_F(WindowTest, TheWindowListTakesEffectWithTheMenuBarAboveTheClientArea) {
   auto window = NewWindow(WindowClass("Listed.Listed", {WindowEvent::Layout}));
   window->onLayout = [](TestWindow& w) {
