@@ -132,9 +132,9 @@ inline constexpr auto kCanvas1 = fw::MakePropertyList<[](auto& p) {
 inline constexpr auto kCanvas2 = fw::MakePropertyList<[](auto& p) {
   CanvasEntries(p, {"Canvas2", 187, 152, 101, 101, true, 5, false});
 }>();
-// The author's name, short enough to stand on one line of the label's 120 units.
+// The author's name, completing the rights notice above it.
 inline constexpr auto kStaticText21 = fw::MakePropertyList<[](auto& p) {
-  LabelEntries(p, {"StaticText21", 178, 258, 120, 16, 6, false, "Quorvan authors"});
+  LabelEntries(p, {"StaticText21", 178, 258, 120, 16, 6, false, "the Quorvan authors"});
 }>();
 
 // Fires once, 4000 ms after it is set up; it starts without an Enabled entry.

@@ -48,7 +48,7 @@ TEST_F(AboutBox, OpensFirstWithBothPicturesAndBothLabels) {
   EXPECT_EQ(std::pair(banner->Width(), banner->Height()), std::pair(433, 67));
   EXPECT_EQ(std::pair(side->Width(), side->Height()), std::pair(101, 101));
   EXPECT_EQ(fw::Must(box->StaticText2()).Text(), "\u00A9 2019-2026");
-  EXPECT_EQ(fw::Must(box->StaticText21()).Text(), "Quorvan authors");
+  EXPECT_EQ(fw::Must(box->StaticText21()).Text(), "the Quorvan authors");
   EXPECT_TRUE(fw::Must(box->StaticText2()).Visible());
   EXPECT_TRUE(fw::Must(box->StaticText21()).Visible());
   const auto* timer = dynamic_cast<const fw::PaneChild*>(box->Timer1().get());

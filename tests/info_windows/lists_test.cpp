@@ -216,7 +216,7 @@ TEST(InfoWindowLists, RightsNoticeHoldsExactlyOneTwoByteCharacterTheSign) {
   EXPECT_EQ(nonAscii, 2u);
   EXPECT_NE(notice.find("\xC2\xA9"), std::string::npos);
   const auto author = std::get<std::string>(ValueOf(Read(kLists[6]), "Value"));
-  EXPECT_EQ(author, "Quorvan authors");
+  EXPECT_EQ(author, "the Quorvan authors");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST_F(AboutBoxWithoutPictures, CanvasesStayEmptyAndTheHandOverWorks) {
   EXPECT_TRUE(box->Visible());
   EXPECT_EQ(fw::Must(box->Canvas1()).Backdrop(), nullptr);
   EXPECT_EQ(fw::Must(box->Canvas2()).Backdrop(), nullptr);
-  EXPECT_EQ(fw::Must(box->StaticText21()).Text(), "Quorvan authors");
+  EXPECT_EQ(fw::Must(box->StaticText21()).Text(), "the Quorvan authors");
 
   QTest::mousePress(fw::testing::WidgetOf(*box), Qt::LeftButton, {}, QPoint(237, 200));
   EXPECT_FALSE(box->Visible());

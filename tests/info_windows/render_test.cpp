@@ -1,6 +1,7 @@
 // Renders the help window and the About box offscreen to PNG files in the build folder, so their
 // look can be reviewed, and checks the few pixels that show the layout came out.
 #include <QColor>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -34,6 +35,12 @@ TEST_F(Render, AboutBox) {
   int drawn = 0;  // the banner picture shows inside its canvas
   for (int x = 21; x < 454; x += 4) drawn += IsWhite(image, x, 63) ? 0 : 1;
   EXPECT_GT(drawn, 10);
+  // Both labels read in full on one line at their stored widths.
+  for (const auto& label : {box->StaticText2(), box->StaticText21()}) {
+    const QWidget* shown = fw::testing::WidgetOf(fw::Must(label));
+    const QString text = QString::fromStdString(label->Text());
+    EXPECT_LE(shown->fontMetrics().horizontalAdvance(text), shown->width()) << label->Text();
+  }
 }
 
 TEST_F(Render, HelpWindow) {
