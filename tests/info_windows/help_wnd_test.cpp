@@ -1,14 +1,12 @@
 // The help window on the real framework: one instance, its look, its text and its way back.
 #include "info_windows/help_wnd.h"
 
-#include <QMenuBar>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
 #include "calculator/control_wnd.h"
-#include "info_windows/about_wnd.h"
 #include "info_windows/help_text.h"
 #include "tests/info_windows/window_fixture.h"
 
