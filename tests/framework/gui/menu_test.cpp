@@ -38,7 +38,7 @@ fw::Ref<fw::MenuItem> Bar() {
   auto info = Item(std::make_shared<fw::MenuItem>(), "InfoMenu", "Window");
   bar->AddMenu(info);
   info->AddMenu(Item(std::make_shared<fw::MenuItem>(), "ControlItem", "Control"));
-  info->AddMenu(Item(std::make_shared<fw::MenuItem>(), "InfoItem", "Info"));
+  info->AddMenu(Item(std::make_shared<fw::MenuItem>(), "InfoItem", "Info", "Ctrl+I"));
   return bar;
 }
 
@@ -106,6 +106,16 @@ TEST_F(MenuTest, AChoiceReachesTheHandlerOfTheWindowItIsMadeIn) {
   EXPECT_FALSE(help->ChooseMenuItem("AboutItem"));  // without a handler it does nothing
   EXPECT_EQ(help->log, (std::vector<std::string>{"MenuA"}));
   EXPECT_EQ(calc->log, (std::vector<std::string>{"MenuA"}));
+}
+
+TEST_F(MenuTest, ACommandKeyIsAShortcutOfTheWindowItIsPressedIn) {
+  QWidget* top = fw::testing::WidgetOf(*calc);
+  QApplication::setActiveWindow(top);
+  calc->log.clear();
+  help->log.clear();
+  QTest::keyClick(top, Qt::Key_I, Qt::ControlModifier);
+  EXPECT_EQ(calc->log, (std::vector<std::string>{"MenuA"}));
+  EXPECT_TRUE(help->log.empty());
 }
 
 TEST_F(MenuTest, QuitItemQuitsWhereNoHandlerTakesIt) {
