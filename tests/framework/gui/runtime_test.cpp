@@ -113,6 +113,17 @@ TEST_F(RuntimeTest, TheLateEntryRunsOnceWhenTheLoopStartsAndQuitEndsTheLoopAfter
   EXPECT_EQ(entries, 1);
 }
 
+TEST_F(RuntimeTest, TheExceptionRoutineGivesBackRuntimeExceptionsAndPassesOthersOn) {
+  auto nothing = [](void*) {};
+  auto nil = [](void*) { throw fw::NilObjectException("gone"); };
+  auto other = [](void*) { throw std::logic_error("not ours"); };
+  EXPECT_EQ(fw::CallFunctionWithExceptionHandling(nothing, nullptr), nullptr);
+  std::exception_ptr caught = fw::CallFunctionWithExceptionHandling(nil, nullptr);
+  ASSERT_NE(caught, nullptr);
+  EXPECT_THROW(std::rethrow_exception(caught), fw::NilObjectException);
+  EXPECT_THROW(fw::CallFunctionWithExceptionHandling(other, nullptr), std::logic_error);
+}
+
 TEST_F(RuntimeTest, TheMessageBoxSeamRecordsAndReturns) {
   fw::MsgBox("Please enter the pretest probability.\r\n");
   fw::Beep();
