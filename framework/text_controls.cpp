@@ -323,7 +323,8 @@ class TextBox : public TextWidget<QTextEdit> {
         return;
       }
       const bool lineBreak = *character == QStringLiteral("\r");
-      if (lineBreak && !Owner()->BoolProperty("MultiLine", true)) {
+      // The handler may have let go of the control; a gone control takes no line break either.
+      if (lineBreak && !(Owner() && Owner()->BoolProperty("MultiLine", true))) {
         e->accept();
         return;
       }
