@@ -40,6 +40,9 @@ done
 [ -s "$work/display" ] || { echo "run.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
+# A desktop session has a session bus; without one Qt forks dbus-launch while starting, which
+# would be timed here and never on a user's desktop. A bus address that is not there skips it.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
