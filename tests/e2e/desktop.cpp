@@ -57,6 +57,19 @@ std::optional<std::string> Property(xcb_connection_t* c, xcb_window_t w, xcb_ato
 }  // namespace
 
 Desktop::Desktop() {
+  try {
+    Start();
+  } catch (...) {
+    Stop();
+    throw;
+  }
+}
+
+Desktop::~Desktop() {
+  Stop();
+}
+
+void Desktop::Start() {
   char dir[] = "/tmp/quorvan-e2e-XXXXXX";
   if (mkdtemp(dir) == nullptr) throw std::runtime_error("cannot make a runtime folder");
   runtimeDir_ = dir;
@@ -91,7 +104,7 @@ Desktop::Desktop() {
   root_ = xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root;
 }
 
-Desktop::~Desktop() {
+void Desktop::Stop() {
   if (program_ > 0 && !exitCode_) {
     kill(program_, SIGKILL);
     waitpid(program_, nullptr, 0);
@@ -101,8 +114,10 @@ Desktop::~Desktop() {
     kill(server_, SIGTERM);
     waitpid(server_, nullptr, 0);
   }
-  std::error_code ignored;
-  std::filesystem::remove_all(runtimeDir_, ignored);
+  if (!runtimeDir_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(runtimeDir_, ignored);
+  }
 }
 
 void Desktop::Launch(const std::string& program) {

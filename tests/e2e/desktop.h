@@ -73,6 +73,8 @@ class Desktop {
   void Close(const TopWindow& window);
 
  private:
+  void Start();
+  void Stop();  // ends the program and the server, whatever state they are in
   std::string Run(const std::vector<std::string>& command);
 
   pid_t server_ = -1;
