@@ -152,24 +152,31 @@ TEST_F(QuorvanTest, CalculateShowsThePosttestProbabilityAndClearResets) {
   // Before the earliest moment the timer could have fired: the key handed over.
   EXPECT_LT(MsSince(desktop_.Launched()), 3800) << "the key did not hand over at once";
 
+  // The pretest field has the focus once the window opens: typing needs no click.
+  desktop_.Type(".03");
+  ClickControl(calculator, kLikeFld);
+  desktop_.Type("7.408");
+  ClickControl(calculator, kComputeBtn);
+  EXPECT_EQ(ReadField(calculator, kPostFld), ".1864") << "the help text's example";
+
   struct Case {
     const char* pretest;
     const char* ratio;
     const char* posttest;
   };
   const Case cases[] = {
-      {".03", "7.408", ".1864"},  // the help text's example
-      {".5", "1", ".5000"},       // a ratio of 1 changes nothing
+      {".5", "1", ".5000"},  // a ratio of 1 changes nothing
       {".5", "0", ".0000"},
       {".9999", "99999", "1.0000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.pretest) + " with " + c.ratio);
+    // Clear must empty both inputs, or this case types onto the old texts.
+    ClickControl(calculator, kClearBtn);
     Calculate(calculator, c.pretest, c.ratio);
     EXPECT_EQ(ReadField(calculator, kPostFld), c.posttest);
-    // Clear must empty both inputs, or the next case types onto the old texts.
-    ClickControl(calculator, kClearBtn);
   }
+  ClickControl(calculator, kClearBtn);
   // The key filter keeps letters and signs out of the fields.
   Calculate(calculator, "-.0e3", "2,a5");
   EXPECT_EQ(ReadField(calculator, kPreFld), ".03");
