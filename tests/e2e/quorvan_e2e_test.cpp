@@ -56,7 +56,7 @@ long long MsSince(Clock::time_point from) {
   return duration_cast<milliseconds>(Clock::now() - from).count();
 }
 
-class QuorvanTest : public ::testing::Test {
+class EndToEnd : public ::testing::Test {
  protected:
   // Starts the program and returns its first window, which must be the About box alone.
   TopWindow StartWithAboutBox(const std::string& program = QUORVAN_PROGRAM) {
@@ -128,7 +128,7 @@ class QuorvanTest : public ::testing::Test {
   Desktop desktop_;
 };
 
-TEST_F(QuorvanTest, StartsWithTheAboutBoxAndHandsOverAfterFourSeconds) {
+TEST_F(EndToEnd, StartsWithTheAboutBoxAndHandsOverAfterFourSeconds) {
   const TopWindow about = StartWithAboutBox();
   const Clock::time_point aboutShown = Clock::now();
   EXPECT_EQ(desktop_.Windows().size(), 1u) << "the About box is the only window at start-up";
@@ -147,7 +147,7 @@ TEST_F(QuorvanTest, StartsWithTheAboutBoxAndHandsOverAfterFourSeconds) {
       << "KTR8 banner missing";
 }
 
-TEST_F(QuorvanTest, CalculateShowsThePosttestProbabilityAndClearResets) {
+TEST_F(EndToEnd, CalculateShowsThePosttestProbabilityAndClearResets) {
   const TopWindow calculator = StartWithCalculator();
   // Before the earliest moment the timer could have fired: the key handed over.
   EXPECT_LT(MsSince(desktop_.Launched()), 3800) << "the key did not hand over at once";
@@ -184,7 +184,7 @@ TEST_F(QuorvanTest, CalculateShowsThePosttestProbabilityAndClearResets) {
   EXPECT_EQ(ReadField(calculator, kPostFld), ".4360");
 }
 
-TEST_F(QuorvanTest, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
+TEST_F(EndToEnd, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
   const TopWindow calculator = StartWithCalculator();
   const auto messageBox = MessageBoxOver(calculator);
 
@@ -213,7 +213,7 @@ TEST_F(QuorvanTest, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
   EXPECT_TRUE(desktop_.Windows().size() == 1u) << "a message box is left open";
 }
 
-TEST_F(QuorvanTest, HelpButtonAndMenusMoveBetweenTheWindowsAndExitEndsTheProgram) {
+TEST_F(EndToEnd, HelpButtonAndMenusMoveBetweenTheWindowsAndExitEndsTheProgram) {
   const TopWindow calculator = StartWithCalculator();
 
   ClickControl(calculator, kHelpBtn);
@@ -252,7 +252,7 @@ TEST_F(QuorvanTest, HelpButtonAndMenusMoveBetweenTheWindowsAndExitEndsTheProgram
   EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0)) << "File > Exit";
 }
 
-TEST_F(QuorvanTest, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
+TEST_F(EndToEnd, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
   const TopWindow calculator = StartWithCalculator();
   ClickControl(calculator, kHelpBtn);
   ASSERT_TRUE(desktop_.WaitForWindow(IsHelpWindow));
@@ -261,7 +261,7 @@ TEST_F(QuorvanTest, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
   EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0));
 }
 
-TEST_F(QuorvanTest, InstalledProgramFindsItsPictures) {
+TEST_F(EndToEnd, InstalledProgramFindsItsPictures) {
   const std::string prefix = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/prefix";
   const std::string install = std::string("\"") + QUORVAN_CMAKE + "\" --install \"" +
                               QUORVAN_BUILD_DIR + "\" --prefix \"" + prefix + "\" >/dev/null";
