@@ -22,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // How long any single wait may take before the test fails instead of hanging.
-constexpr milliseconds kWaitLimit{10000};
+constexpr milliseconds kWaitLimit{20000};
 
 struct TopWindow {
   uint32_t id = 0;
