@@ -80,14 +80,11 @@ fw::ClassInfo MakeClass() {
 }  // namespace
 
 const fw::ClassInfo& ControlWnd::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made = MakeClass();
     made.factory = [] { return fw::Ref<fw::Object>(new class ControlWnd); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 bool ControlWnd::IsEventImplemented(std::string_view eventName) const {

@@ -48,14 +48,11 @@ void HandOver() {
 }  // namespace
 
 const fw::ClassInfo& AboutWnd::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made = MakeClass();
     made.factory = [] { return fw::Ref<fw::Object>(new class AboutWnd); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 bool AboutWnd::IsEventImplemented(std::string_view eventName) const {

@@ -48,14 +48,11 @@ fw::ClassInfo MakeClass() {
 }  // namespace
 
 const fw::ClassInfo& helpWnd::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made = MakeClass();
     made.factory = [] { return fw::Ref<fw::Object>(new class helpWnd); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 bool helpWnd::IsEventImplemented(std::string_view eventName) const {

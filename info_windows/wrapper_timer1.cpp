@@ -4,7 +4,7 @@ namespace quorvan {
 
 // Member signatures: "%" result "%" parameters; i8 Integer, o<C> object.
 const fw::ClassInfo& _wrapper_Timer1::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made;
     // Named within the box's module, as the window classes are.
     made.name = "AboutWnd._wrapper_Timer1";
@@ -17,10 +17,7 @@ const fw::ClassInfo& _wrapper_Timer1::StaticClass() {
     };
     made.factory = [] { return fw::Ref<fw::Object>(new _wrapper_Timer1); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 }  // namespace quorvan

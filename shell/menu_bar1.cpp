@@ -45,7 +45,7 @@ void AddSeparator(fw::MenuItem& bar, std::string_view parentName, std::string_vi
 }  // namespace
 
 const fw::ClassInfo& MenuBar1::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made;
     made.name = "MenuBar1.MenuBar1";
     made.base = &fw::MenuBar::StaticClass();
@@ -55,10 +55,7 @@ const fw::ClassInfo& MenuBar1::StaticClass() {
                     {"Untitled2", "%%", {}}};
     made.factory = [] { return fw::Ref<fw::Object>(new class MenuBar1); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 void MenuBar1::Constructor() {

@@ -7,17 +7,14 @@ constexpr std::string_view kClassName = "Quorvan";
 }  // namespace
 
 const fw::ClassInfo& Quorvan::StaticClass() {
-  static const fw::ClassInfo cls = [] {
+  return fw::RegisteredClass([] {
     fw::ClassInfo made;
     made.name = std::string(kClassName);
     made.base = &fw::Application::StaticClass();
     made.members = {{"IsEventImplemented", "%b%s", {}}, {"Constructor", "%%", {}}};
     made.factory = [] { return fw::Ref<fw::Object>(new Quorvan); };
     return made;
-  }();
-  static const bool registered = (fw::RegisterClass(cls), true);
-  (void)registered;
-  return cls;
+  });
 }
 
 bool Quorvan::IsEventImplemented(std::string_view eventName) const {

@@ -115,6 +115,16 @@ class ClassInfo {
 // Registers a class under its name; `cls` must live as long as the program (a function-local
 // static). A second, different class under a name already taken raises InvalidArgumentException.
 void RegisterClass(const ClassInfo& cls);
+// A class made by `make` (a lambda of its own for each class) and registered the first time it is
+// asked for; the body of a StaticClass().
+template <class Make>
+const ClassInfo& RegisteredClass(Make make) {
+  static const ClassInfo cls = make();
+  static const bool registered = (RegisterClass(cls), true);
+  (void)registered;
+  return cls;
+}
+
 // The registered class of that name, or nullptr.
 const ClassInfo* FindClass(std::string_view name);
 
