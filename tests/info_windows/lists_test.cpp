@@ -14,110 +14,18 @@
 #include "info_windows/about_wnd_lists.h"
 #include "info_windows/help_text.h"
 #include "info_windows/help_wnd_lists.h"
+#include "tests/support/list_names.h"
 
 namespace {
 
 namespace about = quorvan::about_wnd_lists;
 namespace help = quorvan::help_wnd_lists;
 
-// Names in stored order shared by every list for one receiving class.
-const std::vector<std::string> kWindowNames = {"Width",
-                                               "Height",
-                                               "MinimumWidth",
-                                               "MinimumHeight",
-                                               "MaximumWidth",
-                                               "MaximumHeight",
-                                               "Type",
-                                               "Title",
-                                               "HasCloseButton",
-                                               "HasMaximizeButton",
-                                               "HasMinimizeButton",
-                                               "HasFullScreenButton",
-                                               "Resizeable",
-                                               "Composite",
-                                               "MacProcID",
-                                               "FullScreen",
-                                               "DefaultLocation",
-                                               "Visible",
-                                               "HasBackgroundColor",
-                                               "BackgroundColor",
-                                               "MenuBarVisible",
-                                               "LiveResize"};
-const std::vector<std::string> kLabelNames = {"Name",          "Index",
-                                              "Left",          "Top",
-                                              "Width",         "Height",
-                                              "LockLeft",      "LockTop",
-                                              "LockRight",     "LockBottom",
-                                              "TabIndex",      "TabPanelIndex",
-                                              "TabStop",       "AllowAutoDeactivate",
-                                              "Enabled",       "Tooltip",
-                                              "Multiline",     "Selectable",
-                                              "TextAlignment", "TextColor",
-                                              "Transparent",   "Value",
-                                              "Visible",       "Bold",
-                                              "Italic",        "FontName",
-                                              "Underline",     "FontSize",
-                                              "FontUnit",      "DataSource",
-                                              "DataField",     "InitialParent"};
-const std::vector<std::string> kCanvasNames = {"Name",           "Index",
-                                               "Left",           "Top",
-                                               "Width",          "Height",
-                                               "LockLeft",       "LockTop",
-                                               "LockRight",      "LockBottom",
-                                               "TabIndex",       "TabPanelIndex",
-                                               "TabStop",        "AllowAutoDeactivate",
-                                               "Enabled",        "Tooltip",
-                                               "AllowFocusRing", "Visible",
-                                               "AllowFocus",     "AllowTabs",
-                                               "Transparent",    "DoubleBuffer",
-                                               "Transparent",    "InitialParent"};
-const std::vector<std::string> kTextAreaNames = {"Name",
-                                                 "Index",
-                                                 "Left",
-                                                 "Top",
-                                                 "Width",
-                                                 "Height",
-                                                 "LockLeft",
-                                                 "LockTop",
-                                                 "LockRight",
-                                                 "LockBottom",
-                                                 "TabIndex",
-                                                 "TabPanelIndex",
-                                                 "TabStop",
-                                                 "AllowAutoDeactivate",
-                                                 "BackgroundColor",
-                                                 "HasBorder",
-                                                 "Enabled",
-                                                 "Format",
-                                                 "Tooltip",
-                                                 "HideSelection",
-                                                 "LineHeight",
-                                                 "LineSpacing",
-                                                 "Multiline",
-                                                 "HasHorizontalScrollbar",
-                                                 "HasVerticalScrollbar",
-                                                 "AllowStyledText",
-                                                 "TextColor",
-                                                 "Transparent",
-                                                 "AllowFocusRing",
-                                                 "Visible",
-                                                 "Bold",
-                                                 "Italic",
-                                                 "FontName",
-                                                 "FontSize",
-                                                 "FontUnit",
-                                                 "Underline",
-                                                 "Value",
-                                                 "AllowTabs",
-                                                 "TextAlignment",
-                                                 "AllowSpellChecking",
-                                                 "MaximumCharactersAllowed",
-                                                 "ValidationMask",
-                                                 "ReadOnly",
-                                                 "DataSource",
-                                                 "DataField",
-                                                 "InitialParent"};
-const std::vector<std::string> kTimerNames = {"RunMode", "Period"};
+using quorvan::list_names::kCanvasNames;
+using quorvan::list_names::kLabelNames;
+using quorvan::list_names::kTextAreaNames;
+using quorvan::list_names::kTimerNames;
+using quorvan::list_names::kWindowNames;
 
 struct ListCase {
   const char* name;
