@@ -57,9 +57,7 @@ void ControlWnd::CreateControls0() {
   BindControlEvent<fw::BevelButton>(*this, "computeBtn", fw::kBevelButtonActionEvent,
                                     &ControlWnd::computeBtn_Action, "( BevelButton )");
 
-  fw::Must(NewControl<fw::Canvas>(*this, "Canvas1")).Backdrop(KTR8());
-  fw::SetProperties(fw::Must(fw::RuntimeCheckCast<fw::Canvas>(ControlByName("Canvas1"))),
-                    lists::kCanvas1);
+  fw::SetProperties(fw::Must(NewCanvas(*this, "Canvas1", KTR8())), lists::kCanvas1);
   BindControlEvent<fw::Canvas>(*this, "Canvas1", fw::kMouseEnterEvent,
                                &ControlWnd::Canvas1_MouseEnter, "( Canvas )");
   BindControlEvent<fw::Canvas>(*this, "Canvas1", fw::kMouseExitEvent,

@@ -14,6 +14,17 @@ QString WithLineFeeds(std::string_view text) {
   return result;
 }
 
+Qt::Alignment HorizontalAlignment(std::int64_t alignment) {
+  switch (alignment) {
+    case 2:
+      return Qt::AlignHCenter;
+    case 3:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
 bool IsFontProperty(std::string_view name) {
   return name == "FontName" || name == "FontSize" || name == "FontUnit" || name == "Bold" ||
          name == "Italic" || name == "Underline";

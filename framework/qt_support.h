@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ inline QColor ToQColor(Color c) {
 
 // CR LF and lone CR become the line feed that Qt's text widgets break lines at.
 QString WithLineFeeds(std::string_view text);
+
+// Text alignments: 0 the default (left), 1 left, 2 centre, 3 right.
+Qt::Alignment HorizontalAlignment(std::int64_t alignment);
 
 // FontName, FontSize, FontUnit, Bold, Italic or Underline.
 bool IsFontProperty(std::string_view name);

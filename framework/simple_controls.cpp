@@ -47,12 +47,8 @@ class LabelWidget : public Hosted<QLabel> {
     } else if (name == "MultiLine") {
       setWordWrap(o.BoolProperty("MultiLine"));
     } else if (name == "TextAlignment") {
-      // Text alignments: 0 the default (left), 1 left, 2 centre, 3 right; text starts at the top.
-      const std::int64_t a = o.IntProperty("TextAlignment");
-      setAlignment((a == 2   ? Qt::AlignHCenter
-                    : a == 3 ? Qt::AlignRight
-                             : Qt::AlignLeft) |
-                   Qt::AlignTop);
+      // The text starts at the top.
+      setAlignment(qt::HorizontalAlignment(o.IntProperty("TextAlignment")) | Qt::AlignTop);
     } else if (name == "TextColor") {
       QPalette p = palette();
       p.setColor(QPalette::WindowText, qt::ToQColor(o.ColorProperty("TextColor")));

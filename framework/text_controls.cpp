@@ -26,18 +26,6 @@
 namespace fw {
 namespace {
 
-Qt::Alignment HorizontalAlignment(std::int64_t alignment) {
-  // Text alignments: 0 the default (left), 1 left, 2 centre, 3 right.
-  switch (alignment) {
-    case 2:
-      return Qt::AlignHCenter;
-    case 3:
-      return Qt::AlignRight;
-    default:
-      return Qt::AlignLeft;
-  }
-}
-
 bool IsTab(const QKeyEvent& event) {
   return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
 }
@@ -141,6 +129,21 @@ class TextWidget : public Hosted<Base>, public TextCommands {
     return Base::event(e);
   }
 
+  // Text an input method commits comes in as the user's, like a paste.
+  void inputMethodEvent(QInputMethodEvent* e) override {
+    const QString commit = e->commitString();
+    if (commit.isEmpty()) {
+      Base::inputMethodEvent(e);
+      return;
+    }
+    QInputMethodEvent rest(e->preeditString(), e->attributes());
+    Base::inputMethodEvent(&rest);
+    InsertUserText(commit);
+  }
+
+  // Inserts text the user pasted, dropped or composed: filtered, within the limit.
+  virtual void InsertUserText(const QString& incoming) = 0;
+
   TextBehaviour text_;
 };
 
@@ -166,13 +169,13 @@ class LineEdit : public TextWidget<QLineEdit> {
     } else if (name == "Hint") {
       setPlaceholderText(qt::ToQString(o.StringProperty("Hint")));
     } else if (name == "TextAlignment") {
-      setAlignment(HorizontalAlignment(o.IntProperty("TextAlignment")) | Qt::AlignVCenter);
+      setAlignment(qt::HorizontalAlignment(o.IntProperty("TextAlignment")) | Qt::AlignVCenter);
     } else {
       ApplyShared(*this, o, name);
     }
   }
 
-  void Paste() override { Insert(QGuiApplication::clipboard()->text()); }
+  void Paste() override { InsertUserText(QGuiApplication::clipboard()->text()); }
   void Clear() override {
     if (hasSelectedText() && !isReadOnly()) del();
   }
@@ -199,22 +202,11 @@ class LineEdit : public TextWidget<QLineEdit> {
     QLineEdit::keyPressEvent(e);
   }
 
-  void inputMethodEvent(QInputMethodEvent* e) override {
-    const QString commit = e->commitString();
-    if (commit.isEmpty()) {
-      QLineEdit::inputMethodEvent(e);
-      return;
-    }
-    QInputMethodEvent rest(e->preeditString(), e->attributes());
-    QLineEdit::inputMethodEvent(&rest);
-    Insert(commit);
-  }
-
   void mouseReleaseEvent(QMouseEvent* e) override {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (e->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
       deselect();
-      Insert(clipboard->text(QClipboard::Selection));
+      InsertUserText(clipboard->text(QClipboard::Selection));
       e->accept();
       return;
     }
@@ -228,7 +220,7 @@ class LineEdit : public TextWidget<QLineEdit> {
     }
     deselect();
     setCursorPosition(cursorPositionAt(e->position().toPoint()));
-    Insert(e->mimeData()->text());
+    InsertUserText(e->mimeData()->text());
     e->setDropAction(Qt::CopyAction);
     e->accept();
     setFocus(Qt::MouseFocusReason);
@@ -244,10 +236,8 @@ class LineEdit : public TextWidget<QLineEdit> {
     delete menu;
   }
 
- private:
-  // Inserts what the user pasted or dropped, filtered, within the limit; a single line keeps
-  // no control characters.
-  void Insert(const QString& incoming) {
+  // A single line keeps no control characters.
+  void InsertUserText(const QString& incoming) override {
     if (isReadOnly() || incoming.isEmpty()) return;
     QString accepted;
     for (const QString& c : Characters(text_.Filter(incoming))) {
@@ -339,10 +329,14 @@ class TextBox : public TextWidget<QTextEdit> {
 
   // Paste, drop and the middle button all come through here.
   void insertFromMimeData(const QMimeData* source) override {
-    if (isReadOnly() || !source->hasText()) return;
+    if (source->hasText()) InsertUserText(source->text());
+  }
+
+  void InsertUserText(const QString& incoming) override {
+    if (isReadOnly()) return;
     const bool multiLine = Owner() && Owner()->BoolProperty("MultiLine", true);
     QString accepted;
-    for (const QString& c : Characters(text_.Filter(source->text()))) {
+    for (const QString& c : Characters(text_.Filter(incoming))) {
       if (c == QStringLiteral("\r")) {
         if (multiLine) accepted += QLatin1Char('\n');
       } else if (c[0].isPrint() || c[0].isSurrogate() || c == QStringLiteral("\t")) {
@@ -355,24 +349,11 @@ class TextBox : public TextWidget<QTextEdit> {
     if (!accepted.isEmpty()) cursor.insertText(accepted);
   }
 
-  void inputMethodEvent(QInputMethodEvent* e) override {
-    const QString commit = e->commitString();
-    if (commit.isEmpty()) {
-      QTextEdit::inputMethodEvent(e);
-      return;
-    }
-    QInputMethodEvent rest(e->preeditString(), e->attributes());
-    QTextEdit::inputMethodEvent(&rest);
-    QMimeData data;
-    data.setText(commit);
-    insertFromMimeData(&data);
-  }
-
  private:
   void ApplyParagraphs() {
     RectControl& o = *Owner();
     QTextBlockFormat format;
-    format.setAlignment(HorizontalAlignment(o.IntProperty("TextAlignment")));
+    format.setAlignment(qt::HorizontalAlignment(o.IntProperty("TextAlignment")));
     const double height = o.NumberProperty("LineHeight", 0);
     if (height > 0) {
       format.setLineHeight(height, QTextBlockFormat::FixedHeight);

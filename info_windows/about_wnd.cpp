@@ -69,15 +69,10 @@ void AboutWnd::CreateControls0() {
   fw::SetProperties(fw::Must(staticText2, "StaticText2"), about_wnd_lists::kStaticText2);
 
   // A missing picture sets no backdrop: the canvas stays empty.
-  fw::Ref<fw::Canvas> canvas1 = NewControl<fw::Canvas>(*this, "Canvas1");
-  fw::Must(canvas1, "Canvas1").Backdrop(KTR6());
-  canvas1 = fw::RuntimeCheckCast<fw::Canvas>(ControlByName("Canvas1"));
-  fw::SetProperties(fw::Must(canvas1, "Canvas1"), about_wnd_lists::kCanvas1);
-
-  fw::Ref<fw::Canvas> canvas2 = NewControl<fw::Canvas>(*this, "Canvas2");
-  fw::Must(canvas2, "Canvas2").Backdrop(LinesSmall());
-  canvas2 = fw::RuntimeCheckCast<fw::Canvas>(ControlByName("Canvas2"));
-  fw::SetProperties(fw::Must(canvas2, "Canvas2"), about_wnd_lists::kCanvas2);
+  fw::SetProperties(fw::Must(NewCanvas(*this, "Canvas1", KTR6()), "Canvas1"),
+                    about_wnd_lists::kCanvas1);
+  fw::SetProperties(fw::Must(NewCanvas(*this, "Canvas2", LinesSmall()), "Canvas2"),
+                    about_wnd_lists::kCanvas2);
 
   fw::Ref<fw::Label> staticText21 = NewControl<fw::Label>(*this, "StaticText21");
   fw::SetProperties(fw::Must(staticText21, "StaticText21"), about_wnd_lists::kStaticText21);

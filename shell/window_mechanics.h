@@ -8,8 +8,10 @@
 #include <string_view>
 #include <utility>
 
+#include "framework/controls.h"
 #include "framework/core/class_info.h"
 #include "framework/core/delegate.h"
+#include "framework/picture.h"
 #include "framework/window.h"
 
 namespace quorvan {
@@ -44,6 +46,14 @@ fw::Ref<C> NewControl(fw::Window& window, std::string_view name) {
   fw::Must(fw::RuntimeCheckCast<C>(control)).Constructor();
   window.AddControl(name, std::move(control));
   return fw::RuntimeCheckCast<C>(window.ControlByName(name));
+}
+
+// Makes a canvas as NewControl does, gives it its backdrop (nil leaves it without a picture) and
+// finds it again by its name, ready for its list.
+inline fw::Ref<fw::Canvas> NewCanvas(fw::Window& window, std::string_view name,
+                                     fw::Ref<fw::Picture> backdrop) {
+  fw::Must(NewControl<fw::Canvas>(window, name), "canvas").Backdrop(std::move(backdrop));
+  return fw::RuntimeCheckCast<fw::Canvas>(window.ControlByName(name));
 }
 
 // Binds the control's event `eventNumber` to the window's handler method, with the handler's

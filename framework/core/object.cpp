@@ -28,6 +28,13 @@ bool Fits(PropType type, const PropertyValue& value) {
   }
   return false;
 }
+
+// The value held as T, or the fallback when the property is unset or of another type.
+template <class T>
+T ValueOr(const PropertyValue* value, T fallback) {
+  const T* typed = value ? std::get_if<T>(value) : nullptr;
+  return typed ? *typed : std::move(fallback);
+}
 }  // namespace
 
 Object::~Object() = default;
@@ -64,15 +71,11 @@ const PropertyValue* Object::Property(std::string_view name) const {
 }
 
 bool Object::BoolProperty(std::string_view name, bool fallback) const {
-  const auto* value = Property(name);
-  const auto* typed = value ? std::get_if<bool>(value) : nullptr;
-  return typed ? *typed : fallback;
+  return ValueOr<bool>(Property(name), std::move(fallback));
 }
 
 std::int64_t Object::IntProperty(std::string_view name, std::int64_t fallback) const {
-  const auto* value = Property(name);
-  const auto* typed = value ? std::get_if<std::int64_t>(value) : nullptr;
-  return typed ? *typed : fallback;
+  return ValueOr<std::int64_t>(Property(name), std::move(fallback));
 }
 
 double Object::NumberProperty(std::string_view name, double fallback) const {
@@ -84,15 +87,11 @@ double Object::NumberProperty(std::string_view name, double fallback) const {
 }
 
 std::string Object::StringProperty(std::string_view name, std::string fallback) const {
-  const auto* value = Property(name);
-  const auto* typed = value ? std::get_if<std::string>(value) : nullptr;
-  return typed ? *typed : fallback;
+  return ValueOr<std::string>(Property(name), std::move(fallback));
 }
 
 Color Object::ColorProperty(std::string_view name, Color fallback) const {
-  const auto* value = Property(name);
-  const auto* typed = value ? std::get_if<Color>(value) : nullptr;
-  return typed ? *typed : fallback;
+  return ValueOr<Color>(Property(name), std::move(fallback));
 }
 
 void Object::AddEventHandler(int eventNumber, EventStub stub, Ref<Delegate> delegate) {
