@@ -31,10 +31,15 @@ bool IsFontProperty(std::string_view name) {
 }
 
 QFont FontOf(const Object& object) {
+  // Arial's widths in a free face, so that texts lay out alike whatever face a desktop prefers.
+  const QString systemFamily = QStringLiteral("Liberation Sans");
   QFont font = QApplication::font();
   const std::string name = object.StringProperty("FontName", "System");
-  if (!name.empty() && name != "System" && name != "SmallSystem") {
-    font.setFamily(ToQString(name));
+  if (name.empty() || name == "System" || name == "SmallSystem") {
+    font.setFamilies({systemFamily});
+  } else {
+    // A face that is not installed falls back to the system face.
+    font.setFamilies({ToQString(name), systemFamily});
   }
   const double size = object.NumberProperty("FontSize", 0);
   if (size > 0) {

@@ -39,8 +39,9 @@ Qt::Alignment HorizontalAlignment(std::int64_t alignment);
 // FontName, FontSize, FontUnit, Bold, Italic or Underline.
 bool IsFontProperty(std::string_view name);
 // The font an object's FontName, FontSize, FontUnit, Bold, Italic and Underline describe;
-// "System" (or no name) is the platform's default UI font, a size of 0 its default size; sizes in
-// the default unit count one to the pixel.
+// "System" (or no name) is Liberation Sans, the same on every desktop, as is any face that is not
+// installed; a size of 0 is the platform's default size; sizes in the default unit count one to
+// the pixel.
 QFont FontOf(const Object& object);
 
 // The character a key press types: its text for digits, letters, punctuation and space, "\b" for

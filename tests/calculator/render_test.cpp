@@ -1,4 +1,5 @@
-// Renders the calculator window offscreen into the build folder, for a person to look at.
+// Renders the calculator window offscreen into the build folder, for a person to look at, and
+// checks with each control's own font that every text keeps to its lines and its box.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -6,8 +7,11 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "tests/calculator/control_wnd_fixture.h"
+#include "tests/support/text_fit.h"
 
 namespace quorvan {
 namespace {
@@ -24,6 +28,27 @@ TEST_F(RenderTest, WritesTheCalculatorWindowWithAResultToPng) {
   const std::filesystem::path file = std::filesystem::path(QUORVAN_REVIEW_DIR) / "control_wnd.png";
   std::filesystem::create_directories(file.parent_path());
   EXPECT_TRUE(image.save(QString::fromStdString(file.string()), "PNG"));
+}
+
+TEST_F(RenderTest, EveryTextKeepsToItsLinesAndItsBox) {
+  Calculate(".03", "7.408");
+  struct Case {
+    std::string_view control;
+    int lines;
+  };
+  const Case cases[] = {
+      {"PreText", 2}, {"LikeText", 2}, {"PostText", 2}, {"PreFld", 1},     {"LikeFld", 1},
+      {"PostFld", 1}, {"ClearBtn", 1}, {"helpBtn", 1},  {"computeBtn", 1}, {"Copyright", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    const QWidget* shown = fw::testing::WidgetOf(
+        fw::Must(fw::RuntimeCheckCast<fw::RectControl>(window->ControlByName(c.control))));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(text_fit::ShownText(*shown).isEmpty());
+    EXPECT_EQ(text_fit::LinesPerLine(*shown), std::vector<int>(c.lines, 1)) << "wraps";
+    EXPECT_TRUE(text_fit::FitsItsBox(*shown)) << "clipped";
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QEnterEvent>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,7 +218,7 @@ TEST_F(ControlsTest, LooksFollowTheProperties) {
   EXPECT_EQ(push->palette().color(QPalette::Button), QColor(0xB3, 0xB3, 0xB3));
   EXPECT_EQ(push->palette().color(QPalette::ButtonText), QColor(0x02, 0x00, 0x80));
   EXPECT_EQ(push->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(push->font().family(), QApplication::font().family());
+  EXPECT_EQ(QFontInfo(push->font()).family(), "Liberation Sans");
   EXPECT_EQ(push->font().pixelSize(), 32);
   EXPECT_TRUE(push->font().bold());
   button->Visible(false);
@@ -230,6 +231,23 @@ TEST_F(ControlsTest, LooksFollowTheProperties) {
   QWidget* top = client->childAt(250, 290);
   EXPECT_TRUE(top == fw::testing::WidgetOf(*above) ||
               fw::testing::WidgetOf(*above)->isAncestorOf(top));
+}
+
+TEST_F(ControlsTest, FacesResolveToAnInstalledFamilyWhateverTheDesktopPrefers) {
+  const QFont desktop = QApplication::font();
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Serif")));
+  auto label = AddControl<fw::Label>(*window, "Label", 10, 40, 120, 20);
+  const std::pair<const char*, const char*> cases[] = {
+      {"System", "Liberation Sans"},
+      {"", "Liberation Sans"},
+      {"No Such Face", "Liberation Sans"},
+      {"DejaVu Sans Mono", "DejaVu Sans Mono"},
+  };
+  for (const auto& [face, family] : cases) {
+    label->SetProperty("FontName", std::string(face));
+    EXPECT_EQ(QFontInfo(fw::testing::WidgetOf(*label)->font()).family(), family) << face;
+  }
+  QApplication::setFont(desktop);
 }
 
 TEST_F(ControlsTest, TabGoesThroughTheTabStopsInTabIndexOrder) {
