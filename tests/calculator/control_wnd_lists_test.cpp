@@ -3,136 +3,297 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/core/builtin_classes.h"
-#include "tests/support/list_names.h"
+#include "tests/support/list_table.h"
 
 namespace quorvan {
 namespace {
 
 namespace lists = control_wnd_lists;
+using namespace list_table;
 
-std::vector<fw::PropertyEntry> Read(const fw::ClassInfo& cls, std::string_view stored) {
-  return fw::ReadPropertyList(cls, stored);
+// Where a class has several lists, a row's values stand in the order its lists are named.
+const std::vector<ClassTable> kControlWndLists = {
+    {fw::classes::Window,
+     {{"window", lists::kControlWnd}},
+     {
+         {"Width", kInteger, {620}},
+         {"Height", kInteger, {480}},
+         {"MinimumWidth", kInteger, {610}},
+         {"MinimumHeight", kInteger, {64}},
+         {"MaximumWidth", kInteger, {610}},
+         {"MaximumHeight", kInteger, {32000}},
+         {"Type", kEnum, {0}},
+         {"Title", kString, {"Quorvan"}},
+         {"HasCloseButton", kBoolean, {true}},
+         {"HasMaximizeButton", kBoolean, {false}},
+         {"HasMinimizeButton", kBoolean, {true}},
+         {"HasFullScreenButton", kBoolean, {false}},
+         {"Resizeable", kBoolean, {true}},
+         {"Composite", kBoolean, {false}},
+         {"MacProcID", kInteger, {0}},
+         {"FullScreen", kBoolean, {false}},
+         {"DefaultLocation", kEnum, {0}},
+         {"Visible", kBoolean, {true}},
+         {"HasBackgroundColor", kBoolean, {true}},
+         {"BackgroundColor", kColour, {Bytes(0xFF, 0xFF, 0xFF, 0x00)}},
+         {"MenuBarVisible", kBoolean, {true}},
+         {"LiveResize", kBoolean, {true}},
+     }},
+    {fw::classes::RoundRectangle,
+     {{"RoundRectangle1", lists::kRoundRectangle1}},
+     {
+         {"Name", kString, {"RoundRectangle1"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {40}},
+         {"Top", kInteger, {185}},
+         {"Width", kInteger, {540}},
+         {"Height", kInteger, {142}},
+         {"LockLeft", kBoolean, {true}},
+         {"LockTop", kBoolean, {true}},
+         {"LockRight", kBoolean, {true}},
+         {"LockBottom", kBoolean, {true}},
+         {"TabIndex", kInteger, {13}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"BorderColor", kColour, {Bytes(0x00, 0x00, 0x99, 0x00)}},
+         {"BorderThickness", kDouble, {2.0}},
+         {"Enabled", kBoolean, {true}},
+         {"FillColor", kColour, {Bytes(0xEA, 0xFF, 0xFF, 0x00)}},
+         {"Tooltip", kString, {""}},
+         {"CornerHeight", kDouble, {16.0}},
+         {"CornerWidth", kDouble, {16.0}},
+         {"Transparent", kBoolean, {true}},
+         {"Visible", kBoolean, {true}},
+         {"InitialParent", kString, {""}},
+     }},
+    {fw::classes::TextField,
+     {{"PostFld", lists::kPostFld}, {"LikeFld", lists::kLikeFld}, {"PreFld", lists::kPreFld}},
+     {
+         {"Name", kString, {"PostFld", "LikeFld", "PreFld"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {438, 274, 85}},
+         {"Top", kInteger, {267, 266, 267}},
+         {"Width", kInteger, {99}},
+         {"Height", kInteger, {22}},
+         {"LockLeft", kBoolean, {false}},
+         {"LockTop", kBoolean, {false}},
+         {"LockRight", kBoolean, {false}},
+         {"LockBottom", kBoolean, {false}},
+         {"TabIndex", kInteger, {3, 1, 0}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"TabStop", kBoolean, {true}},
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"BackgroundColor", kColour, {Bytes(0xFF, 0xFF, 0xFF, 0x00)}},
+         {"HasBorder", kBoolean, {true}},
+         {"Enabled", kBoolean, {true}},
+         {"Format", kString, {""}},
+         {"Tooltip", kString, {""}},
+         {"Password", kBoolean, {false}},
+         {"TextColor", kColour, {Bytes(0x00, 0x00, 0x00, 0x00)}},
+         {"Transparent", kBoolean, {true}},
+         {"AllowFocusRing", kBoolean, {true}},
+         {"Visible", kBoolean, {false, true, true}},
+         {"FontName", kString, {"System"}},
+         {"FontSize", kSingle, {12.0}},
+         {"FontUnit", kFontUnit, {0}},
+         {"Bold", kBoolean, {false}},
+         {"Italic", kBoolean, {false}},
+         {"Underline", kBoolean, {false}},
+         {"Hint", kString, {""}},
+         {"Value", kString, {""}},
+         {"AllowTabs", kBoolean, {false}},
+         {"TextAlignment", kEnum, {2}},
+         {"AllowSpellChecking", kBoolean, {false}},
+         {"MaximumCharactersAllowed", kInteger, {5}},
+         {"ValidationMask", kString, {""}},
+         {"ReadOnly", kBoolean, {true, false, false}},
+         {"DataSource", kString, {""}},
+         {"DataField", kString, {""}},
+         {"InitialParent", kString, {"RoundRectangle1"}},
+     }},
+    {fw::classes::Label,
+     {{"PostText", lists::kPostText}, {"LikeText", lists::kLikeText}, {"PreText", lists::kPreText}},
+     {
+         {"Name", kString, {"PostText", "LikeText", "PreText"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {438, 274, 85}},
+         {"Top", kInteger, {222, 222, 223}},
+         {"Width", kInteger, {101}},
+         {"Height", kInteger, {36, 36, 35}},
+         {"LockLeft", kBoolean, {true}},
+         {"LockTop", kBoolean, {true}},
+         {"LockRight", kBoolean, {true}},
+         {"LockBottom", kBoolean, {true}},
+         {"TabIndex", kInteger, {3, 4, 5}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"TabStop", kBoolean, {false}},
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"Enabled", kBoolean, {true}},
+         {"Tooltip", kString, {""}},
+         {"Multiline", kBoolean, {true}},
+         {"Selectable", kBoolean, {false}},
+         {"TextAlignment", kEnum, {2}},
+         {"TextColor", kColour, {Bytes(0x00, 0x00, 0x00, 0x00)}},
+         {"Transparent", kBoolean, {false}},
+         {"Value",
+          kString,
+          {"Posttest\r\nProbability", "Likelihood\r\nRatio", "Pretest\r\nProbability"}},
+         {"Visible", kBoolean, {false, true, true}},
+         {"Bold", kBoolean, {true}},
+         {"Italic", kBoolean, {false}},
+         {"FontName", kString, {"System"}},
+         {"Underline", kBoolean, {false}},
+         {"FontSize", kSingle, {14.0}},
+         {"FontUnit", kFontUnit, {0}},
+         {"DataSource", kString, {""}},
+         {"DataField", kString, {""}},
+         {"InitialParent", kString, {"RoundRectangle1"}},
+     }},
+    {fw::classes::BevelButton,
+     {{"ClearBtn", lists::kClearBtn},
+      {"helpBtn", lists::kHelpBtn},
+      {"computeBtn", lists::kComputeBtn}},
+     {
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"Tooltip", kString, {""}},
+         {"Transparent", kBoolean, {true}},
+         {"Name", kString, {"ClearBtn", "helpBtn", "computeBtn"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {260, 480, 40}},
+         {"Top", kInteger, {420}},
+         {"Width", kInteger, {100}},
+         {"Height", kInteger, {40}},
+         {"LockLeft", kBoolean, {false, true, false}},
+         {"LockTop", kBoolean, {false, true, false}},
+         {"LockRight", kBoolean, {false, true, false}},
+         {"LockBottom", kBoolean, {false, true, false}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"TabIndex", kInteger, {4, 5, 6}},
+         {"TabStop", kBoolean, {false}},
+         {"InitialParent", kString, {""}},
+         {"Visible", kBoolean, {true}},
+         {"Enabled", kBoolean, {true}},
+         {"Caption", kString, {"Clear", "?", "Calculate"}},
+         {"CaptionAlignment", kEnum, {3}},
+         {"CaptionPosition", kEnum, {1}},
+         {"CaptionDelta", kInteger, {0}},
+         {"IconAlignment", kEnum, {0}},
+         {"IconDeltaX", kInteger, {0}},
+         {"IconDeltaY", kInteger, {0}},
+         {"BevelStyle", kEnum, {1}},
+         {"MenuStyle", kEnum, {0}},
+         {"HasBackgroundColor", kBoolean, {false, false, true}},
+         {"BackgroundColor", kColour, {Bytes(0xB3, 0xB3, 0xB3, 0x00)}},
+         {"TextColor",
+          kColour,
+          {Bytes(0x02, 0x00, 0x80, 0x00), Bytes(0x00, 0x00, 0xA1, 0x00),
+           Bytes(0x02, 0x00, 0x80, 0x00)}},
+         {"Value", kBoolean, {false}},
+         {"ButtonStyle", kEnum, {0}},
+         {"AllowFocus", kBoolean, {false}},
+         {"FontName", kString, {"System"}},
+         {"FontSize", kSingle, {12.0, 32.0, 12.0}},
+         {"FontUnit", kFontUnit, {0}},
+         {"Bold", kBoolean, {false, true, false}},
+         {"Italic", kBoolean, {false}},
+         {"Underline", kBoolean, {false}},
+     }},
+    {fw::classes::Canvas,
+     {{"Canvas1", lists::kCanvas1}},
+     {
+         {"Name", kString, {"Canvas1"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {20}},
+         {"Top", kInteger, {3}},
+         {"Width", kInteger, {580}},
+         {"Height", kInteger, {97}},
+         {"LockLeft", kBoolean, {true}},
+         {"LockTop", kBoolean, {true}},
+         {"LockRight", kBoolean, {true}},
+         {"LockBottom", kBoolean, {true}},
+         {"TabIndex", kInteger, {9}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"TabStop", kBoolean, {false}},
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"Enabled", kBoolean, {true}},
+         {"Tooltip", kString, {""}},
+         {"AllowFocusRing", kBoolean, {true}},
+         {"Visible", kBoolean, {true}},
+         {"AllowFocus", kBoolean, {false}},
+         {"AllowTabs", kBoolean, {false}},
+         {"Transparent", kBoolean, {true}},
+         {"DoubleBuffer", kBoolean, {false}},
+         {"Transparent", kBoolean, {true}},
+         {"InitialParent", kString, {""}},
+     }},
+    {fw::classes::TextArea,
+     {{"Copyright", lists::kCopyright}},
+     {
+         {"Name", kString, {"Copyright"}},
+         {"Index", kInteger, {kNoIndex}},
+         {"Left", kInteger, {20}},
+         {"Top", kInteger, {85}},
+         {"Width", kInteger, {580}},
+         {"Height", kInteger, {17}},
+         {"LockLeft", kBoolean, {true}},
+         {"LockTop", kBoolean, {true}},
+         {"LockRight", kBoolean, {true}},
+         {"LockBottom", kBoolean, {true}},
+         {"TabIndex", kInteger, {10}},
+         {"TabPanelIndex", kInteger, {0}},
+         {"TabStop", kBoolean, {false}},
+         {"AllowAutoDeactivate", kBoolean, {true}},
+         {"BackgroundColor", kColour, {Bytes(0xFF, 0xFF, 0xFF, 0x00)}},
+         {"HasBorder", kBoolean, {false}},
+         {"Enabled", kBoolean, {false}},
+         {"Format", kString, {""}},
+         {"Tooltip", kString, {""}},
+         {"HideSelection", kBoolean, {true}},
+         {"LineHeight", kDouble, {0.0}},
+         {"LineSpacing", kDouble, {1.0}},
+         {"Multiline", kBoolean, {false}},
+         {"HasHorizontalScrollbar", kBoolean, {false}},
+         {"HasVerticalScrollbar", kBoolean, {false}},
+         {"AllowStyledText", kBoolean, {false}},
+         {"TextColor", kColour, {Bytes(0x00, 0x00, 0x00, 0x00)}},
+         {"Transparent", kBoolean, {true}},
+         {"AllowFocusRing", kBoolean, {false}},
+         {"Visible", kBoolean, {true}},
+         {"Bold", kBoolean, {false}},
+         {"Italic", kBoolean, {false}},
+         {"FontName", kString, {"System"}},
+         {"FontSize", kSingle, {10.0}},
+         {"FontUnit", kFontUnit, {0}},
+         {"Underline", kBoolean, {false}},
+         // One line, naming the author; the wording is the program's own.
+         {"Value",
+          kString,
+          {"Quorvan 2.0, a posttest probability calculator by the Quorvan authors"}},
+         {"AllowTabs", kBoolean, {false}},
+         {"TextAlignment", kEnum, {2}},
+         {"AllowSpellChecking", kBoolean, {false}},
+         {"MaximumCharactersAllowed", kInteger, {0}},
+         {"ValidationMask", kString, {""}},
+         {"ReadOnly", kBoolean, {true}},
+         {"DataSource", kString, {""}},
+         {"DataField", kString, {""}},
+         {"InitialParent", kString, {""}},
+     }},
+};
+
+TEST(ControlWndLists, EveryEntryHasItsNameTypeAndValue) {
+  ExpectListsAsTabled("ControlWnd", kControlWndLists);
 }
 
-const fw::PropertyValue* Find(const std::vector<fw::PropertyEntry>& entries,
-                              std::string_view name) {
-  for (const auto& e : entries)
-    if (e.name == name) return &e.value;
-  return nullptr;
-}
-
-TEST(ControlWndLists, EachListReadsToItsEndWithTheNamesOfItsClassInOrder) {
-  struct Case {
-    const char* name;  // the Name entry; empty for the window
-    const fw::ClassInfo& cls;
-    std::string_view stored;
-    const std::vector<std::string>& names;
-  } cases[] = {
-      {"", fw::classes::Window(), lists::kControlWnd, list_names::kWindowNames},
-      {"RoundRectangle1", fw::classes::RoundRectangle(), lists::kRoundRectangle1,
-       list_names::kRoundRectangleNames},
-      {"PostFld", fw::classes::TextField(), lists::kPostFld, list_names::kTextFieldNames},
-      {"LikeFld", fw::classes::TextField(), lists::kLikeFld, list_names::kTextFieldNames},
-      {"PreFld", fw::classes::TextField(), lists::kPreFld, list_names::kTextFieldNames},
-      {"PostText", fw::classes::Label(), lists::kPostText, list_names::kLabelNames},
-      {"LikeText", fw::classes::Label(), lists::kLikeText, list_names::kLabelNames},
-      {"PreText", fw::classes::Label(), lists::kPreText, list_names::kLabelNames},
-      {"ClearBtn", fw::classes::BevelButton(), lists::kClearBtn, list_names::kBevelButtonNames},
-      {"helpBtn", fw::classes::BevelButton(), lists::kHelpBtn, list_names::kBevelButtonNames},
-      {"computeBtn", fw::classes::BevelButton(), lists::kComputeBtn, list_names::kBevelButtonNames},
-      {"Canvas1", fw::classes::Canvas(), lists::kCanvas1, list_names::kCanvasNames},
-      {"Copyright", fw::classes::TextArea(), lists::kCopyright, list_names::kTextAreaNames},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.cls.name + " " + c.name);
-    ASSERT_EQ(static_cast<unsigned char>(c.stored[0]), 0xFF);
-    const auto entries = Read(c.cls, c.stored);
-    std::vector<std::string> names;
-    for (const auto& e : entries) names.emplace_back(e.name);
-    EXPECT_EQ(names, c.names);
-    if (!std::string_view(c.name).empty()) {
-      const auto* name = Find(entries, "Name");
-      ASSERT_NE(name, nullptr);
-      EXPECT_EQ(std::get<std::string>(*name), c.name);
-    }
-  }
-}
-
-TEST(ControlWndLists, WindowListStartsWithItsSizeAndAsksForMoreThanItsMaximumWidth) {
+TEST(ControlWndLists, WindowListIsStoredWithItsSizeFirst) {
   const std::string_view list = lists::kControlWnd.List();
   EXPECT_EQ(list.size(), 374u);
   EXPECT_EQ(list.substr(0, 14), std::string_view("Width \x6C\x02\0\0\0\0\0\0", 14));
   EXPECT_EQ(list.substr(14, 15), std::string_view("Height \xE0\x01\0\0\0\0\0\0", 15));
-  const auto entries = Read(fw::classes::Window(), lists::kControlWnd);
-  EXPECT_EQ(std::get<std::int64_t>(*Find(entries, "Width")), 620);
-  EXPECT_EQ(std::get<std::int64_t>(*Find(entries, "MinimumWidth")), 610);
-  EXPECT_EQ(std::get<std::int64_t>(*Find(entries, "MaximumWidth")), 610);
-  EXPECT_EQ(std::get<std::string>(*Find(entries, "Title")), "Quorvan");
-}
-
-TEST(ControlWndLists, FieldsDifferOnlyWhereTheResultFieldMustAndTakeFiveCharacters) {
-  struct Case {
-    std::string_view stored;
-    std::int64_t left, top, tabIndex;
-    bool visible, readOnly;
-  } cases[] = {
-      {lists::kPostFld, 438, 267, 3, false, true},
-      {lists::kLikeFld, 274, 266, 1, true, false},
-      {lists::kPreFld, 85, 267, 0, true, false},
-  };
-  for (const Case& c : cases) {
-    const auto e = Read(fw::classes::TextField(), c.stored);
-    EXPECT_EQ(std::get<std::int64_t>(*Find(e, "Left")), c.left);
-    EXPECT_EQ(std::get<std::int64_t>(*Find(e, "Top")), c.top);
-    EXPECT_EQ(std::get<std::int64_t>(*Find(e, "TabIndex")), c.tabIndex);
-    EXPECT_EQ(std::get<bool>(*Find(e, "Visible")), c.visible);
-    EXPECT_EQ(std::get<bool>(*Find(e, "ReadOnly")), c.readOnly);
-    EXPECT_EQ(std::get<std::int64_t>(*Find(e, "MaximumCharactersAllowed")), 5);
-    EXPECT_EQ(std::get<std::int64_t>(*Find(e, "Index")), -2147483648LL);
-    EXPECT_EQ(std::get<std::string>(*Find(e, "InitialParent")), "RoundRectangle1");
-  }
-}
-
-TEST(ControlWndLists, CaptionsAreTwoLinesJoinedByCrLf) {
-  struct Case {
-    std::string_view stored;
-    const char* value;
-    bool visible;
-  } cases[] = {
-      {lists::kPostText, "Posttest\r\nProbability", false},
-      {lists::kLikeText, "Likelihood\r\nRatio", true},
-      {lists::kPreText, "Pretest\r\nProbability", true},
-  };
-  for (const Case& c : cases) {
-    const auto e = Read(fw::classes::Label(), c.stored);
-    EXPECT_EQ(std::get<std::string>(*Find(e, "Value")), c.value);
-    EXPECT_EQ(std::get<bool>(*Find(e, "Visible")), c.visible);
-  }
-}
-
-TEST(ControlWndLists, ButtonsCarryTheirCaptionsAndTakeNoFocus) {
-  struct Case {
-    std::string_view stored;
-    const char* caption;
-    float fontSize;
-  } cases[] = {
-      {lists::kClearBtn, "Clear", 12.0f},
-      {lists::kHelpBtn, "?", 32.0f},
-      {lists::kComputeBtn, "Calculate", 12.0f},
-  };
-  for (const Case& c : cases) {
-    const auto e = Read(fw::classes::BevelButton(), c.stored);
-    EXPECT_EQ(std::get<std::string>(*Find(e, "Caption")), c.caption);
-    EXPECT_EQ(std::get<float>(*Find(e, "FontSize")), c.fontSize);
-    EXPECT_FALSE(std::get<bool>(*Find(e, "Value")));
-    EXPECT_FALSE(std::get<bool>(*Find(e, "AllowFocus")));
-    EXPECT_FALSE(std::get<bool>(*Find(e, "TabStop")));
-  }
 }
 
 }  // namespace

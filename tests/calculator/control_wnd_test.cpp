@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -209,20 +210,39 @@ TEST_F(ControlWndTest, ClearResetsTheFormWithOrWithoutAResultOnView) {
   }
 }
 
-TEST_F(ControlWndTest, HelpButtonAndInfoShowOneHelpWindow) {
-  EXPECT_FALSE(RaiseOn("helpBtn", fw::kBevelButtonMouseDownEvent));
-  fw::Ref<class helpWnd> help = helpWnd();
-  ASSERT_TRUE(help);
-  EXPECT_TRUE(help->Visible());
-  help->Hide();
-  EXPECT_FALSE(RaiseOn("helpBtn", fw::kBevelButtonMouseDownEvent));
-  EXPECT_TRUE(window->ChooseMenuItem("InfoItem"));
-  EXPECT_EQ(helpWnd(), help);
-  EXPECT_TRUE(help->Visible());
-  int helpWindows = 0;
-  for (const auto& open : fw::OpenWindows()) helpWindows += open->IsA(helpWnd::StaticClass());
-  EXPECT_EQ(helpWindows, 1);
-  EXPECT_TRUE(window->Visible()) << "the calculator stays open behind it";
+TEST_F(ControlWndTest, HelpButtonAndInfoShowTheOneHelpWindowAlsoWhenItIsHidden) {
+  const auto pressHelp = [&] { return RaiseOn("helpBtn", fw::kBevelButtonMouseDownEvent); };
+  const auto chooseInfo = [&] { return window->ChooseMenuItem("InfoItem"); };
+  // In this order, on one help window.
+  const struct {
+    const char* step;
+    std::function<bool()> request;
+    bool result;
+    bool hideFirst;
+  } steps[] = {
+      {"? makes it", pressHelp, false, false},
+      {"? on the shown window", pressHelp, false, false},
+      {"? on the hidden window", pressHelp, false, true},
+      {"Info on the hidden window", chooseInfo, true, true},
+      {"Info on the shown window", chooseInfo, true, false},
+  };
+  fw::Ref<fw::Window> help;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    if (s.hideFirst) help->Hide();
+    EXPECT_EQ(s.request(), s.result);
+    fw::Ref<fw::Window> shown = fw::GetImplicitWindow("helpWnd.helpWnd");
+    ASSERT_TRUE(shown);
+    if (help) {
+      EXPECT_EQ(shown, help) << "the same window, not a new one";
+    }
+    help = shown;
+    EXPECT_TRUE(help->Visible());
+    int helpWindows = 0;
+    for (const auto& open : fw::OpenWindows()) helpWindows += open->IsA(helpWnd::StaticClass());
+    EXPECT_EQ(helpWindows, 1);
+    EXPECT_TRUE(window->Visible()) << "the calculator stays open behind it";
+  }
 }
 
 TEST_F(ControlWndTest, AboutShowsTheSameBoxAgain) {
@@ -234,7 +254,15 @@ TEST_F(ControlWndTest, AboutShowsTheSameBoxAgain) {
 }
 
 TEST_F(ControlWndTest, ExitAndClosingTheWindowQuitWithZero) {
+  // Without a bar the framework finds no Quit item of its own to act on, so only the window's
+  // registration can answer Exit; the help window, which registers none, shows the difference.
+  fw::Ref<class helpWnd> help = helpWnd();
+  window->MenuBar(nullptr);
+  help->MenuBar(nullptr);
   fw::testing::ResetQuit();
+  EXPECT_FALSE(help->ChooseMenuItem("FileQuit"));
+  EXPECT_FALSE(fw::testing::QuitRequested());
+  fw::Quit(5);
   EXPECT_TRUE(window->ChooseMenuItem("FileQuit"));
   EXPECT_TRUE(fw::testing::QuitRequested());
   EXPECT_EQ(fw::testing::QuitCode(), 0);
