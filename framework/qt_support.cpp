@@ -68,6 +68,21 @@ QFont FontOf(const Object& object) {
   return font;
 }
 
+std::optional<QString> TypedText(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty()) return std::nullopt;
+  const QChar first = text[0];
+  // Qt's text widgets insert a key's text unless Ctrl or Ctrl+Shift alone is held: Meta, Alt and
+  // Ctrl+Alt (AltGr on Windows) still type. Format characters type even with Ctrl+Shift.
+  if (first.category() == QChar::Other_Format) return text;
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+    return std::nullopt;
+  if (first.isPrint() || first.category() == QChar::Other_PrivateUse) return text;
+  if (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate()) return text;
+  return std::nullopt;
+}
+
 std::optional<QString> CharacterOf(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Backspace:
@@ -80,18 +95,9 @@ std::optional<QString> CharacterOf(const QKeyEvent& event) {
       return QStringLiteral("\r");
     case Qt::Key_Escape:
       return QString(QChar(27));
-    case Qt::Key_Delete:
-      return std::nullopt;
     default:
-      break;
+      return TypedText(event);
   }
-  if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
-  const QString text = event.text();
-  if (text.isEmpty()) return std::nullopt;
-  for (QChar c : text) {
-    if (!c.isPrint() && !c.isSurrogate()) return std::nullopt;
-  }
-  return text;
 }
 
 bool IsDispatching() {

@@ -44,9 +44,12 @@ bool IsFontProperty(std::string_view name);
 // the pixel.
 QFont FontOf(const Object& object);
 
-// The character a key press types: its text for digits, letters, punctuation and space, "\b" for
-// Backspace, "\t" for Tab, "\r" for Return and Enter, the code 27 for Escape. Keys that type
-// nothing (arrows, Home, End, Delete, page keys) and shortcuts with Ctrl give nothing.
+// The text a key press types, decided as Qt's text widgets decide it; nothing for shortcuts with
+// Ctrl alone and for keys whose text is a control code (Backspace, Tab, Return, Delete, Escape).
+std::optional<QString> TypedText(const QKeyEvent& event);
+
+// The character a key press gives KeyDown: "\b" for Backspace, "\t" for Tab, "\r" for Return and
+// Enter, the code 27 for Escape, otherwise the text it types. Keys that type nothing give nothing.
 std::optional<QString> CharacterOf(const QKeyEvent& event);
 
 // Whether InitPluginEntrypoints has made the plug-in controls available.

@@ -115,12 +115,35 @@ class TextWidget : public Hosted<Base>, public TextCommands {
  public:
   TextWidget(RectControl& owner, QWidget* parent) : Hosted<Base>(owner, parent), text_(*this) {}
 
-  void Undo() override { this->undo(); }
-  void Cut() override { this->cut(); }
+  // QTextEdit's undo() and QLineEdit's cut() change read-only text too; here Cut only copies.
+  void Undo() override {
+    if (!this->isReadOnly()) this->undo();
+  }
+  void Cut() override {
+    if (this->isReadOnly()) {
+      this->copy();
+    } else {
+      this->cut();
+    }
+  }
   void Copy() override { this->copy(); }
   void SelectAll() override { this->selectAll(); }
 
  protected:
+  // The Cut and Paste keys (Ctrl+X, Shift+Delete, Ctrl+V, Shift+Insert) run the commands, as the
+  // Edit menu does.
+  bool RunCommandKey(QKeyEvent& e) {
+    if (e.matches(QKeySequence::Cut)) {
+      Cut();
+    } else if (e.matches(QKeySequence::Paste)) {
+      Paste();
+    } else {
+      return false;
+    }
+    e.accept();
+    return true;
+  }
+
   bool event(QEvent* e) override {
     // Tab moves the focus before keyPressEvent would see it, so KeyDown gets it here.
     if (e->type() == QEvent::KeyPress && IsTab(*static_cast<QKeyEvent*>(e))) {
@@ -182,22 +205,16 @@ class LineEdit : public TextWidget<QLineEdit> {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
-    if (e->matches(QKeySequence::Paste)) {
-      Paste();
+    if (RunCommandKey(*e)) return;
+    std::optional<QString> character = IsTab(*e) ? std::nullopt : qt::CharacterOf(*e);
+    if (character && Raise("KeyDown", {qt::ToStd(*character)})) {
       e->accept();
       return;
     }
-    std::optional<QString> character = IsTab(*e) ? std::nullopt : qt::CharacterOf(*e);
-    if (character) {
-      if (Raise("KeyDown", {qt::ToStd(*character)})) {
-        e->accept();
-        return;
-      }
-      const bool types = !character->isEmpty() && (*character)[0].isPrint();
-      if (types && text_.Room(text().size(), selectedText().size()) < character->size()) {
-        e->accept();
-        return;
-      }
+    const std::optional<QString> typed = qt::TypedText(*e);
+    if (typed && text_.Room(text().size(), selectedText().size()) < typed->size()) {
+      e->accept();
+      return;
     }
     QLineEdit::keyPressEvent(e);
   }
@@ -306,23 +323,24 @@ class TextBox : public TextWidget<QTextEdit> {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
+    if (RunCommandKey(*e)) return;
     std::optional<QString> character = IsTab(*e) ? std::nullopt : qt::CharacterOf(*e);
-    if (character && !e->matches(QKeySequence::Paste)) {
-      if (Raise("KeyDown", {qt::ToStd(*character)})) {
-        e->accept();
-        return;
-      }
-      const bool lineBreak = *character == QStringLiteral("\r");
-      // The handler may have let go of the control; a gone control takes no line break either.
-      if (lineBreak && !(Owner() && Owner()->BoolProperty("MultiLine", true))) {
-        e->accept();
-        return;
-      }
-      const bool types = lineBreak || (!character->isEmpty() && (*character)[0].isPrint());
-      if (types && text_.Room(toPlainText().size(), textCursor().selectedText().size()) < 1) {
-        e->accept();
-        return;
-      }
+    if (character && Raise("KeyDown", {qt::ToStd(*character)})) {
+      e->accept();
+      return;
+    }
+    const bool lineBreak = character == QStringLiteral("\r");
+    // The handler may have let go of the control; a gone control takes no line break either.
+    if (lineBreak && !(Owner() && Owner()->BoolProperty("MultiLine", true))) {
+      e->accept();
+      return;
+    }
+    // Tab reached KeyDown in event(); where it types, it counts against the limit too.
+    const bool tab = IsTab(*e) && !tabChangesFocus();
+    const qsizetype typed = lineBreak || tab ? 1 : qt::TypedText(*e).value_or(QString()).size();
+    if (typed > 0 && text_.Room(toPlainText().size(), textCursor().selectedText().size()) < typed) {
+      e->accept();
+      return;
     }
     QTextEdit::keyPressEvent(e);
   }

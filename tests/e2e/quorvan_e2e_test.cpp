@@ -184,6 +184,28 @@ TEST_F(EndToEnd, CalculateShowsThePosttestProbabilityAndClearResets) {
   EXPECT_EQ(ReadField(calculator, kPostFld), ".4360");
 }
 
+TEST_F(EndToEnd, HeldModifiersDoNotGetRoundTheKeyFilterNorCutRoundReadOnly) {
+  const TopWindow calculator = StartWithCalculator();
+  // Super (Meta to Qt) held: the minus is still refused and the field still takes five at most.
+  desktop_.Key("super+minus");
+  desktop_.Type(".500");
+  desktop_.Key("super+0 super+0");
+  ClickControl(calculator, kLikeFld);
+  desktop_.Key("super+minus super+1");
+  EXPECT_EQ(ReadField(calculator, kPreFld), ".5000");
+  EXPECT_EQ(ReadField(calculator, kLikeFld), "1");
+  ClickControl(calculator, kComputeBtn);
+  EXPECT_EQ(ReadField(calculator, kPostFld), ".5000");
+
+  // Cutting the read-only result copies it and leaves it.
+  ClickControl(calculator, kPostFld);
+  desktop_.Key("ctrl+a ctrl+x");
+  EXPECT_EQ(desktop_.Selection("clipboard"), ".5000");
+  // An emptied field selects nothing and would read as the last selection: make that another.
+  EXPECT_EQ(ReadField(calculator, kLikeFld), "1");
+  EXPECT_EQ(ReadField(calculator, kPostFld), ".5000");
+}
+
 TEST_F(EndToEnd, EmptyFieldsGiveTheirMessagesAndTheFocusGoesBack) {
   const TopWindow calculator = StartWithCalculator();
   const auto messageBox = MessageBoxOver(calculator);

@@ -126,6 +126,72 @@ TEST_F(ControlsTest, TheCharacterLimitHoldsForTypingAndPastingButNotForTheProgra
   EXPECT_EQ(field->Text(), "0.123456789");
 }
 
+// Whatever modifiers are held, a key that types goes through KeyDown and the limit, or types
+// nothing; shortcuts that type nothing keep their meaning.
+TEST_F(ControlsTest, ModifiedKeysThatTypePassTheFilterAndTheLimit) {
+  auto area = AddControl<fw::TextArea>(*window, "Area", 0, 100, 300, 100);
+  Bind(*window, *area, fw::kKeyDownEvent, &TestWindow::AreaKeyDown);
+  area->SetProperty("AllowTabs", true);
+  // Digits and Tab pass, as in the calculator's fields.
+  window->swallow = [](std::string_view key) {
+    return key != "\t" && (key.empty() || !std::isdigit(key[0]));
+  };
+  struct Key {
+    const char* name;
+    Qt::Key key;
+    const char16_t* text;
+    Qt::KeyboardModifiers modifiers;
+    const char* before;
+    const char* after;
+  };
+  const Key keys[] = {
+      {"Meta+minus", Qt::Key_Minus, u"-", Qt::MetaModifier, "1234", "1234"},
+      {"Ctrl+Alt+minus, AltGr on Windows", Qt::Key_Minus, u"-",
+       Qt::ControlModifier | Qt::AltModifier, "1234", "1234"},
+      {"AltGr+minus", Qt::Key_Minus, u"-", Qt::GroupSwitchModifier, "1234", "1234"},
+      {"Alt+minus", Qt::Key_Minus, u"-", Qt::AltModifier, "1234", "1234"},
+      {"Shift+underscore", Qt::Key_Underscore, u"_", Qt::ShiftModifier, "1234", "1234"},
+      {"Meta+Ctrl+minus", Qt::Key_Minus, u"-", Qt::MetaModifier | Qt::ControlModifier, "1234",
+       "1234"},
+      {"Ctrl+Shift+zero-width non-joiner", Qt::Key_unknown, u"\u200C",
+       Qt::ControlModifier | Qt::ShiftModifier, "1234", "1234"},
+      {"private-use character", Qt::Key_unknown, u"\uE000", Qt::NoModifier, "1234", "1234"},
+      {"Meta+5", Qt::Key_5, u"5", Qt::MetaModifier, "1234", "12345"},
+      {"Meta+6 at the limit", Qt::Key_6, u"6", Qt::MetaModifier, "12345", "12345"},
+      {"Ctrl+Alt+6 at the limit", Qt::Key_6, u"6", Qt::ControlModifier | Qt::AltModifier, "12345",
+       "12345"},
+      {"AltGr+6 at the limit", Qt::Key_6, u"6", Qt::GroupSwitchModifier, "12345", "12345"},
+      {"Shift+6 at the limit", Qt::Key_6, u"6", Qt::ShiftModifier, "12345", "12345"},
+      {"Tab at the limit", Qt::Key_Tab, u"\t", Qt::NoModifier, "12345", "12345"},
+  };
+  const std::pair<fw::TextEdit*, const char*> controls[] = {{field.get(), "Field"},
+                                                            {area.get(), "Area"}};
+  for (const auto& [control, name] : controls) {
+    QWidget* widget = fw::testing::WidgetOf(*control);
+    control->SetProperty("MaximumCharactersAllowed", std::int64_t{5});
+    for (const Key& k : keys) {
+      SCOPED_TRACE(std::string(name) + " " + k.name);
+      control->SetFocus();
+      control->Text(k.before);
+      QTest::keyClick(widget, Qt::Key_End);
+      window->log.clear();
+      const QString text = QString::fromUtf16(k.text);
+      QTest::sendKeyEvent(QTest::Click, widget, k.key, text, k.modifiers);
+      std::erase(window->log, std::string(name) + " TextChange");
+      EXPECT_EQ(window->log,
+                (std::vector<std::string>{std::string(name) + " KeyDown " + text.toStdString()}));
+      EXPECT_EQ(control->Text(), k.after);
+    }
+    window->log.clear();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "12345") << name;
+    EXPECT_EQ(control->Text(), "12345") << name;
+    EXPECT_TRUE(window->log.empty()) << name;
+  }
+}
+
 TEST_F(ControlsTest, TextChangeFollowsEveryChangeByTheUserOrTheProgram) {
   QTest::keyClicks(edit, "12");
   field->Text("7");

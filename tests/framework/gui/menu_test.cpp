@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextEdit>
 
 #include "tests/framework/gui/gui_fixture.h"
 
@@ -58,6 +59,7 @@ class MenuTest : public GuiTest {
     window->onLayout = [this](TestWindow& w) { w.MenuBar(bar); };
     window->onCreateControls = [](TestWindow& w) {
       AddControl<fw::TextField>(w, "Field", 10, 10, 200, 22);
+      AddControl<fw::TextArea>(w, "Area", 10, 40, 200, 60);
     };
     window->onAddMenuHandlers = [handled](fw::Window& receiver) {
       auto& self = dynamic_cast<TestWindow&>(receiver);
@@ -151,6 +153,53 @@ TEST_F(MenuTest, EditItemsActOnTheFocusedTextControl) {
   EXPECT_EQ(field->Text(), "hello");
   EXPECT_TRUE(calc->ChooseMenuItem("EditUndo"));
   EXPECT_EQ(field->Text(), "hellohello");
+}
+
+// In read-only text, Cut by the menu or a key only copies; Undo, Paste and Delete change nothing.
+TEST_F(MenuTest, ReadOnlyTextStaysAsItIsWhateverEditCommandReachesIt) {
+  QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
+  struct Command {
+    const char* name;
+    const char* item;  // chosen from the menu, or else the key is pressed
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool copies;
+  };
+  const Command commands[] = {
+      {"Edit > Cut", "EditCut", {}, {}, true},
+      {"Ctrl+X", nullptr, Qt::Key_X, Qt::ControlModifier, true},
+      {"Shift+Delete", nullptr, Qt::Key_Delete, Qt::ShiftModifier, true},
+      {"Edit > Undo", "EditUndo", {}, {}, false},
+      {"Ctrl+Z", nullptr, Qt::Key_Z, Qt::ControlModifier, false},
+      {"Edit > Paste", "EditPaste", {}, {}, false},
+      {"Ctrl+V", nullptr, Qt::Key_V, Qt::ControlModifier, false},
+      {"Shift+Insert", nullptr, Qt::Key_Insert, Qt::ShiftModifier, false},
+      {"Edit > Delete", "EditClear", {}, {}, false},
+      {"Delete", nullptr, Qt::Key_Delete, {}, false},
+      {"Backspace", nullptr, Qt::Key_Backspace, {}, false},
+  };
+  for (const char* name : {"Field", "Area"}) {
+    auto control = fw::RuntimeCheckCast<fw::TextEdit>(calc->ControlByName(name));
+    QWidget* widget = fw::testing::WidgetOf(*control);
+    for (const Command& c : commands) {
+      SCOPED_TRACE(std::string(name) + " " + c.name);
+      // Typed, so that Undo has something to take back.
+      control->SetProperty("ReadOnly", false);
+      control->Text("");
+      control->SetFocus();
+      QTest::keyClicks(widget, "12");
+      control->SetProperty("ReadOnly", true);
+      calc->ChooseMenuItem("EditSelectAll");
+      QGuiApplication::clipboard()->setText("3");
+      if (c.item) {
+        EXPECT_TRUE(calc->ChooseMenuItem(c.item));
+      } else {
+        QTest::keyClick(widget, c.key, c.modifiers);
+      }
+      EXPECT_EQ(control->Text(), "12");
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copies ? "12" : "3");
+    }
+  }
 }
 
 }  // namespace
