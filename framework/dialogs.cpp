@@ -25,7 +25,10 @@ void MsgBox(std::string_view text) {
     replacement(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, ProgramName(), qt::WithLineFeeds(text), QMessageBox::Ok,
+  // A text that ends its last line would show an empty line under it.
+  QString shown = qt::WithLineFeeds(text);
+  while (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
+  QMessageBox box(QMessageBox::NoIcon, ProgramName(), shown, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();

@@ -107,7 +107,7 @@ DispatchScope::DispatchScope() {
   ++dispatchDepth;
 }
 DispatchScope::~DispatchScope() {
-  --dispatchDepth;
+  if (--dispatchDepth == 0) AfterOutermostDispatch();
 }
 
 void DeleteWidget(QWidget* widget) {

@@ -57,6 +57,9 @@ bool PluginsReady();
 
 // True while program code runs from a Qt event.
 bool IsDispatching();
+// Called once the outermost dispatch is over and no handler is on the stack any more. Defined by
+// the runtime, which ends a program that a fault left without a shown window.
+void AfterOutermostDispatch() noexcept;
 
 class DispatchScope {
  public:

@@ -2,8 +2,15 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/controls.h"
 #include "framework/core/builtin_classes.h"
@@ -28,6 +35,8 @@ class FrameworkApplication : public QApplication {
       if (DeliverWindowInput(receiver, event)) return true;
       return QApplication::notify(receiver, event);
     } catch (...) {
+      // Weighed like a handler's fault once it is reported.
+      qt::DispatchScope scope;
       ReportException(std::current_exception());
       return true;
     }
@@ -45,7 +54,13 @@ struct RuntimeState {
   bool quitRequested = false;
   int quitCode = 0;
   bool unhandled = false;
+  bool looping = false;
+  // A fault was reported inside a handler; weighed once the outermost handler has returned.
+  bool faultInHandler = false;
 };
+
+// The exit code of a program that ended for a fault.
+constexpr int kFaultExitCode = 1;
 
 RuntimeState& State() {
   static RuntimeState state;
@@ -60,7 +75,78 @@ void ReportFault(std::string_view kind, std::string_view message) {
     MsgBox(text);
   } catch (...) {
     // Off the GUI thread there is no box to show; standard error has it.
+    return;
   }
+  if (qt::IsDispatching()) State().faultInHandler = true;
+}
+
+bool AnyWindowShown() {
+  for (const Ref<Window>& window : OpenWindows()) {
+    if (window->Visible()) return true;
+  }
+  return false;
+}
+
+// Qt ends a start-up that finds no usable display with a fatal message, the advice to reinstall
+// and an abort. While the application object is made, Qt's messages are held back: the fatal one
+// becomes one line naming the display and exit code 1; otherwise they are passed on afterwards.
+// Caught from Qt rather than by trying the display first: only the platform plugin knows which
+// display, of which windowing system, it opens.
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
+
+struct HeldMessages {
+  std::mutex mutex;
+  std::vector<HeldMessage> messages;
+  std::string programName;
+};
+
+HeldMessages& Held() {
+  static HeldMessages held;
+  return held;
+}
+
+std::string DisplayProblem() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* display = std::getenv(variable);
+    if (display && *display) return std::string("cannot open display ") + display;
+  }
+  return "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  HeldMessages& held = Held();
+  if (type != QtFatalMsg) {
+    const std::lock_guard lock(held.mutex);
+    held.messages.push_back({type, context.category ? context.category : "", text});
+    return;
+  }
+  const std::string prefix = held.programName.empty() ? "" : held.programName + ": ";
+  std::fprintf(stderr, "%s%s\n", prefix.c_str(), DisplayProblem().c_str());
+  std::fflush(stderr);
+  // The application object is half made: no static destructor may run after it.
+  std::_Exit(1);
+}
+
+QApplication* MakeApplication(int& argc, char** argv) {
+  HeldMessages& held = Held();
+  if (argc > 0 && argv[0]) held.programName = std::filesystem::path(argv[0]).filename().string();
+  const QtMessageHandler passOn = qInstallMessageHandler(HoldMessage);
+  auto* app = new FrameworkApplication(argc, argv);
+  qInstallMessageHandler(passOn);
+  std::vector<HeldMessage> messages;
+  {
+    const std::lock_guard lock(held.mutex);
+    messages.swap(held.messages);
+  }
+  for (const HeldMessage& message : messages) {
+    passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()),
+           message.text);
+  }
+  return app;
 }
 
 template <class C>
@@ -74,13 +160,25 @@ namespace qt {
 bool PluginsReady() {
   return State().pluginsReady;
 }
+
+void AfterOutermostDispatch() noexcept {
+  RuntimeState& state = State();
+  if (!std::exchange(state.faultInHandler, false)) return;
+  // A program that a fault left with no window shown would run on unseen: it ends instead. Only
+  // now, since a handler may still show the next window after a nested fault. Outside the event
+  // loop there is nothing to end, and a program that quits already keeps its code.
+  if (!state.looping || state.quitRequested) return;
+  Guard([] {
+    if (!AnyWindowShown()) Quit(kFaultExitCode);
+  });
+}
 }  // namespace qt
 
 void RuntimeInit(int& argc, char** argv) {
   RecordCall("RuntimeInit");
   SetGuiThreadToCurrent();
   RuntimeState& state = State();
-  if (!QApplication::instance()) state.app = new FrameworkApplication(argc, argv);
+  if (!QApplication::instance()) state.app = MakeApplication(argc, argv);
   // The program decides when it ends: closing its last window does not quit by itself.
   QApplication::setQuitOnLastWindowClosed(false);
   SetExceptionReporter(ReportFault);
@@ -152,7 +250,9 @@ void RuntimeRun() {
       if (entry) qt::Dispatch(entry);
     });
   }
+  state.looping = true;
   QApplication::exec();
+  state.looping = false;
 }
 
 void Quit(int code) {

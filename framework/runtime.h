@@ -18,7 +18,9 @@
 namespace fw {
 
 // Starts the framework on this thread (the GUI thread from now on): creates the Qt application
-// object unless one exists. `argc`/`argv` are the process's, passed on unchanged.
+// object unless one exists. `argc`/`argv` are the process's, passed on unchanged. Without a
+// display to open, it writes one line naming the display to standard error and ends the process
+// with exit code 1.
 void RuntimeInit(int& argc, char** argv);
 void RuntimePerformInitializers();
 
@@ -39,10 +41,11 @@ void InitPluginEntrypoints();
 void RuntimeRegisterAppObject(Ref<Application> app);
 
 // Calls `entry` back exactly once, when the framework is ready: at the start of RuntimeRun.
-// What `entry` throws is reported (dispatch.h); the loop runs on.
+// What `entry` throws is reported (dispatch.h), like a handler's fault (see RuntimeRun).
 void RunFrameworkInitialization(std::function<void()> entry);
 
-// Runs the event loop until Quit.
+// Runs the event loop until Quit. A fault reported in a handler ends the loop (Quit with 1) when,
+// once the outermost handler has returned, no open window is shown: nobody could use the program.
 void RuntimeRun();
 // Asks the event loop to end with `code`; returns at once, the loop ends afterwards.
 void Quit(int code = 0);
@@ -52,7 +55,7 @@ void UnhandledException(const std::exception_ptr& error);
 // Lets go of every window the framework still holds.
 void RuntimePerformFinalizers();
 // The process exit code: the code given to Quit (0 when the loop ended without one); 1 after an
-// unhandled exception.
+// unhandled exception or a fault that left no window shown.
 int RuntimeExit();
 
 }  // namespace fw

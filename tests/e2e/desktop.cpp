@@ -54,6 +54,40 @@ std::optional<std::string> Property(xcb_connection_t* c, xcb_window_t w, xcb_ato
   _exit(127);
 }
 
+struct Captured {
+  int status = 0;
+  std::string text;
+};
+
+// Runs a command to its end (bounded by kWaitLimit), after `prepare` in the child, and returns its
+// wait status and what it wrote to `stream`.
+Captured RunCapturing(const std::vector<std::string>& command, int stream,
+                      const std::function<void()>& prepare) {
+  int out[2];
+  if (pipe(out) != 0) throw std::runtime_error("cannot make a pipe");
+  const pid_t child = fork();
+  if (child == 0) {
+    close(out[0]);
+    dup2(out[1], stream);
+    if (prepare) prepare();
+    ExecOrDie(command);
+  }
+  close(out[1]);
+  Captured run;
+  const Clock::time_point deadline = Clock::now() + kWaitLimit;
+  pollfd fd{out[0], POLLIN, 0};
+  char buffer[256];
+  while (poll(&fd, 1, RemainingMs(deadline)) > 0) {
+    const ssize_t n = read(out[0], buffer, sizeof buffer);
+    if (n <= 0) break;
+    run.text.append(buffer, static_cast<size_t>(n));
+  }
+  close(out[0]);
+  if (Clock::now() >= deadline) kill(child, SIGKILL);
+  waitpid(child, &run.status, 0);
+  return run;
+}
+
 }  // namespace
 
 Desktop::Desktop() {
@@ -262,34 +296,25 @@ void Desktop::Close(const TopWindow& window) {
   xcb_flush(x_);
 }
 
-// Runs a tool to its end (bounded by kWaitLimit) and returns what it wrote to its output.
 std::string Desktop::Run(const std::vector<std::string>& command) {
-  int out[2];
-  if (pipe(out) != 0) throw std::runtime_error("cannot make a pipe");
-  const pid_t child = fork();
-  if (child == 0) {
-    close(out[0]);
-    dup2(out[1], 1);
-    ExecOrDie(command);
-  }
-  close(out[1]);
-  std::string text;
-  const Clock::time_point deadline = Clock::now() + kWaitLimit;
-  pollfd fd{out[0], POLLIN, 0};
-  char buffer[256];
-  while (poll(&fd, 1, RemainingMs(deadline)) > 0) {
-    const ssize_t n = read(out[0], buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<size_t>(n));
-  }
-  close(out[0]);
-  if (Clock::now() >= deadline) kill(child, SIGKILL);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 127) {
+  const Captured run = RunCapturing(command, STDOUT_FILENO, {});
+  if (WIFEXITED(run.status) && WEXITSTATUS(run.status) == 127) {
     throw std::runtime_error(command[0] + " is not installed");
   }
-  return text;
+  return run.text;
+}
+
+Ended RunAlone(const std::string& program, const Environment& environment) {
+  const Captured run = RunCapturing({program}, STDERR_FILENO, [&] {
+    for (const auto& [name, value] : environment) {
+      if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+      } else {
+        unsetenv(name.c_str());
+      }
+    }
+  });
+  return {WIFEXITED(run.status) ? WEXITSTATUS(run.status) : 128 + WTERMSIG(run.status), run.text};
 }
 
 }  // namespace e2e

@@ -2,7 +2,8 @@
 // on a free display, the program started as a child process, synthetic input through xdotool,
 // text read back through the X selections with xclip, and what is on screen read through X
 // itself (top-level windows, their titles and geometry, pixels). There is no window manager, so
-// closing a window is the WM_DELETE_WINDOW message a window manager would send.
+// closing a window is the WM_DELETE_WINDOW message a window manager would send. RunAlone runs the
+// program with no desktop at all.
 #pragma once
 
 #include <sys/types.h>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct xcb_connection_t;
@@ -33,6 +35,18 @@ struct TopWindow {
 struct Rgb {
   int r = 0, g = 0, b = 0;
 };
+
+// Environment changes for a program run: a variable without a value is removed.
+using Environment = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+// How a program run to its end ended: its exit code and what it wrote to standard error.
+struct Ended {
+  int code = 0;
+  std::string errors;
+};
+// Runs `program` with no arguments and no desktop, in the environment changed as given, to its end
+// (bounded by kWaitLimit).
+Ended RunAlone(const std::string& program, const Environment& environment);
 
 class Desktop {
  public:

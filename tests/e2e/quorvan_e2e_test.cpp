@@ -1,10 +1,12 @@
 // The real program on its own X display, used as a user would: it is started with no arguments,
 // fed clicks and keys, read back from the screen and the X selections, and closed the way a
-// window manager closes a window.
+// window manager closes a window. Started with no display to open, it says so and ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -293,6 +295,42 @@ TEST_F(EndToEnd, InstalledProgramFindsItsPictures) {
   EXPECT_TRUE(Shows(about, 26, 35, IsBannerNavy)) << "KTR6 not found when installed";
   EXPECT_TRUE(Shows(about, 187 + 12, 152 + 12, IsPaleField))
       << "LinesSmall not found when installed";
+}
+
+// A display number no X server serves here: neither its socket nor its lock file exists.
+std::string UnusedDisplay() {
+  for (int number = 99; number > 10; --number) {
+    const std::string n = std::to_string(number);
+    if (!std::filesystem::exists("/tmp/.X11-unix/X" + n) &&
+        !std::filesystem::exists("/tmp/.X" + n + "-lock")) {
+      return ":" + n;
+    }
+  }
+  throw std::runtime_error("no unused display number");
+}
+
+TEST(WithoutADisplay, TheProgramNamesTheProblemInOneLineAndEndsWithCodeOne) {
+  const std::string unused = UnusedDisplay();
+  const struct {
+    const char* name;
+    std::optional<std::string> display;
+    std::string named;
+  } cases[] = {
+      {"none set", std::nullopt, "no display is set"},
+      {"one nobody serves", unused, "display " + unused},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The platform is left for the program to choose, as on a user's machine.
+    const Ended ended = RunAlone(QUORVAN_PROGRAM, {{"DISPLAY", c.display},
+                                                   {"WAYLAND_DISPLAY", std::nullopt},
+                                                   {"QT_QPA_PLATFORM", std::nullopt},
+                                                   {"XDG_SESSION_TYPE", std::nullopt}});
+    EXPECT_EQ(ended.code, 1);
+    EXPECT_EQ(std::count(ended.errors.begin(), ended.errors.end(), '\n'), 1) << ended.errors;
+    EXPECT_TRUE(ended.errors.ends_with('\n')) << ended.errors;
+    EXPECT_NE(ended.errors.find(c.named), std::string::npos) << ended.errors;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The event loop and its services: the late start-up entry, Quit, timers on the virtual and the
-// real clock, message boxes, pictures, and UI calls from another thread.
+// The event loop and its services: the late start-up entry, Quit, the end of a loop that a fault
+// left without a shown window, timers on the virtual and the real clock, message boxes, pictures,
+// and UI calls from another thread.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -133,20 +134,89 @@ TEST_F(RuntimeTest, TheMessageBoxSeamRecordsAndReturns) {
 
 TEST_F(RuntimeTest, TheRealMessageBoxIsModalTitledWithTheProgramNameAndReturnsWhenDismissed) {
   fw::seams::SetMessageBox({});
-  QString title, text;
-  bool modal = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    modal = box->isModal();
-    title = box->windowTitle();
-    text = box->text();
-    box->accept();
-  });
-  fw::MsgBox("Pretest probability must range from .00001 to .99999");
-  EXPECT_TRUE(modal);
-  EXPECT_EQ(title, QCoreApplication::applicationName());
-  EXPECT_EQ(text, "Pretest probability must range from .00001 to .99999");
+  const struct {
+    const char* name;
+    const char* text;
+    const char* shown;
+  } cases[] = {
+      {"one line", "Pretest probability must range from .00001 to .99999",
+       "Pretest probability must range from .00001 to .99999"},
+      {"a closing line end", "Please enter the pretest probability.\r\n",
+       "Please enter the pretest probability."},
+      {"line ends inside and at the end", "First\r\nSecond\r\r\n", "First\nSecond"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QString title, text;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      modal = box->isModal();
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    });
+    fw::MsgBox(c.text);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(title, QCoreApplication::applicationName());
+    EXPECT_EQ(text.toStdString(), c.shown);
+  }
+}
+
+// A menu handler that runs `body` and counts as handled.
+fw::Ref<fw::Delegate> Handler(std::function<void()> body) {
+  return std::make_shared<fw::Delegate>(
+      [body](fw::Object*, const fw::EventArgs&) {
+        body();
+        return true;
+      },
+      "(  ) as Boolean", 0);
+}
+
+TEST_F(RuntimeTest, AFaultEndsTheLoopWithCodeOneOnlyWhenItLeavesNoWindowShown) {
+  // The front window's handler hides it, meets a fault in a nested handler, then may show the
+  // back window: the program decides once the outermost handler has returned.
+  const struct {
+    const char* name;
+    bool backShown;
+    bool showBackAfter;
+    bool inLoop;
+    int exitCode;
+  } cases[] = {
+      {"another window stays shown", true, false, true, 0},
+      {"no window is left shown", false, false, true, 1},
+      {"the handler shows a window after the fault", false, true, true, 0},
+      {"outside the event loop", false, false, false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fw::testing::CloseAllWindows();
+    fw::testing::ResetQuit();
+    messages.clear();
+    auto back = OpenWindow("Back.Back");
+    if (!c.backShown) back->Hide();
+    auto front = OpenWindow("Front.Front");
+    front->AddMenuHandler("Faulty",
+                          Handler([] { throw fw::NilObjectException("No such control"); }));
+    front->AddMenuHandler("HandOver", Handler([&] {
+                            front->Hide();
+                            front->ChooseMenuItem("Faulty");
+                            if (c.showBackAfter) back->Show();
+                          }));
+    if (c.inLoop) {
+      QTimer::singleShot(0, [&] {
+        front->ChooseMenuItem("HandOver");
+        // Decided by the time the outermost handler has returned; else this ends the test's loop.
+        if (!fw::testing::QuitRequested()) fw::Quit(0);
+      });
+      fw::RuntimeRun();
+    } else {
+      front->ChooseMenuItem("HandOver");
+    }
+    EXPECT_EQ(fw::RuntimeExit(), c.exitCode);
+    EXPECT_EQ(messages, std::vector<std::string>{"NilObjectException: No such control"});
+  }
 }
 
 TEST_F(RuntimeTest, UiCallsFromAnotherThreadRaise) {
