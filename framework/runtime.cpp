@@ -1,6 +1,7 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -181,6 +182,10 @@ void RuntimeInit(int& argc, char** argv) {
   if (!QApplication::instance()) state.app = MakeApplication(argc, argv);
   // The program decides when it ends: closing its last window does not quit by itself.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Qt's style caches what it draws under the palette's identity, and every widget below a coloured
+  // control gets an identity of its own: what a closed window left there never serves again, and
+  // Qt keeps the keys even of entries it drops. So nothing is cached; drawing anew costs little.
+  QPixmapCache::setCacheLimit(0);
   SetExceptionReporter(ReportFault);
   InstallFactory<TextField>(classes::TextField());
   InstallFactory<TextArea>(classes::TextArea());

@@ -1,7 +1,10 @@
 // Windows: creation events, the single instance, the window list's properties, window-level key
-// and mouse events, and what happens to a fault in a handler.
+// and mouse events, what a closed window leaves behind, and what happens to a fault in a handler.
+#define Q_TEST_QPIXMAPCACHE  // Qt's hook for the pixmap cache's size
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPixmapCache>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -79,6 +82,28 @@ TEST_F(WindowTest, OneInstanceFoundWhileShownOrHiddenAndNoneAfterTheUserClosedIt
   next->Constructor();
   EXPECT_EQ(fw::GetImplicitWindow("Single.Single"), next);
   EXPECT_NE(next, window);
+}
+
+// Below a coloured control every widget has a palette of its own, so nothing the style drew for a
+// closed window could ever serve another one.
+TEST_F(WindowTest, AClosedWindowIsGoneAndLeavesNothingInThePixmapCache) {
+  const int cachedBefore = QPixmapCache::totalUsed();
+  for (int cycle = 1; cycle <= 3; ++cycle) {
+    auto window = OpenWindow("Closed.Closed", [](TestWindow& w) {
+      auto area = AddControl<fw::TextArea>(w, "Text", 0, 0, 200, 100);
+      area->SetProperty("HasVerticalScrollbar", true);
+      area->SetProperty("TextColor", fw::Color{0, 0, 0x80, 0});
+    });
+    QPointer<QWidget> widget = fw::testing::WidgetOf(*window);
+    widget->grab();  // paints every widget, the style's parts included
+    std::weak_ptr<fw::Window> held = window;
+    window.reset();
+    widget->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(held.expired()) << "cycle " << cycle;
+    EXPECT_TRUE(widget.isNull()) << "cycle " << cycle;
+    EXPECT_EQ(QPixmapCache::totalUsed(), cachedBefore) << "cycle " << cycle;
+  }
 }
 
 TEST_F(WindowTest, AWindowWithoutCloseButtonIsNotClosedByThePlatform) {
