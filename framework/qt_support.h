@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ QFont FontOf(const Object& object);
 // Backspace, "\t" for Tab, "\r" for Return and Enter, the code 27 for Escape. Keys that type
 // nothing (arrows, Home, End, Delete, page keys) and shortcuts with Ctrl give nothing.
 std::optional<QString> CharacterOf(const QKeyEvent& event);
+
+// The folder of the running executable, where the build tree keeps the program's files.
+std::filesystem::path ExecutableFolder();
 
 // Whether InitPluginEntrypoints has made the plug-in controls available.
 bool PluginsReady();
