@@ -172,7 +172,8 @@ std::vector<TopWindow> Desktop::Windows() {
         ReadProperty(x_, root_, Atom(x_, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW)
             .value_or("");
     windows.resize(list.size() / sizeof(xcb_window_t));
-    std::memcpy(windows.data(), list.data(), windows.size() * sizeof(xcb_window_t));
+    if (!windows.empty())
+      std::memcpy(windows.data(), list.data(), windows.size() * sizeof(xcb_window_t));
   } else {
     Reply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
