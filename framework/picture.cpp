@@ -1,6 +1,5 @@
 #include "framework/picture.h"
 
-#include <QCoreApplication>
 #include <QImageReader>
 #include <system_error>
 
@@ -14,18 +13,9 @@
 namespace fw {
 namespace {
 
-std::filesystem::path ExecutableFolder() {
-  if (QCoreApplication::instance()) {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-  }
-  std::error_code error;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : exe.parent_path();
-}
-
 std::vector<std::filesystem::path> Folders() {
   if (const auto& folder = seams_detail::PictureFolder(); !folder.empty()) return {folder};
-  const std::filesystem::path exe = ExecutableFolder();
+  const std::filesystem::path exe = qt::ExecutableFolder();
   return {exe / "pictures", exe / ".." / QUORVAN_PICTURE_INSTALL_DIR};
 }
 

@@ -1,11 +1,21 @@
 #include "framework/qt_support.h"
 
 #include <QApplication>
+#include <system_error>
 
 namespace fw::qt {
 namespace {
 int dispatchDepth = 0;
 }  // namespace
+
+std::filesystem::path ExecutableFolder() {
+  if (QCoreApplication::instance()) {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+  }
+  std::error_code error;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : exe.parent_path();
+}
 
 QString WithLineFeeds(std::string_view text) {
   QString result = ToQString(text);

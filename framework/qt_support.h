@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ std::optional<QString> TypedText(const QKeyEvent& event);
 // The character a key press gives KeyDown: "\b" for Backspace, "\t" for Tab, "\r" for Return and
 // Enter, the code 27 for Escape, otherwise the text it types. Keys that type nothing give nothing.
 std::optional<QString> CharacterOf(const QKeyEvent& event);
+
+// The folder of the running executable, where the build tree keeps the program's files.
+std::filesystem::path ExecutableFolder();
 
 // Whether InitPluginEntrypoints has made the plug-in controls available.
 bool PluginsReady();

@@ -18,6 +18,7 @@
 #include "framework/core/call_log.h"
 #include "framework/core/dispatch.h"
 #include "framework/core/ui_thread.h"
+#include "framework/desktop_identity.h"
 #include "framework/dialogs.h"
 #include "framework/qt_support.h"
 #include "framework/timer.h"
@@ -234,6 +235,7 @@ void InitPluginEntrypoints() {
 
 void RuntimeRegisterAppObject(Ref<Application> app) {
   RecordCall("RuntimeRegisterAppObject");
+  if (app && QCoreApplication::instance()) qt::GiveDesktopIdentity(*app);
   SetApp(std::move(app));
 }
 

@@ -246,7 +246,8 @@ void Window::Impl::ApplyFlags(const Window& window) {
   Qt::WindowFlags flags = Qt::Window;
   // Type 2 is a box without title bar; every other type is an ordinary framed window.
   if (window.IntProperty("Type") == 2) {
-    flags |= Qt::FramelessWindowHint;
+    // On top while shown: a transient keeps above one window only, and a buried box is lost.
+    flags |= Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (window.BoolProperty("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
@@ -533,7 +534,9 @@ void Window::PropertyChanged(std::string_view name, const PropertyValue& value) 
     if (impl_->menuBar) impl_->widget->menuBar()->setVisible(std::get<bool>(value));
     impl_->ApplyGeometry(*this);
   } else if (name == "Title") {
-    impl_->widget->setWindowTitle(qt::ToQString(std::get<std::string>(value)));
+    // Without a title of its own a window is known by the program's name, to every window manager.
+    const QString title = qt::ToQString(std::get<std::string>(value));
+    impl_->widget->setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
   } else if (name == "Type" || name == "HasCloseButton" || name == "HasMinimizeButton" ||
              name == "HasMaximizeButton") {
     impl_->ApplyFlags(*this);

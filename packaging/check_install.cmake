@@ -1,6 +1,8 @@
 # Installs the build into a fresh prefix and checks that everything lands where Debian desktops
 # and the program itself look: the program, its pictures beside it in <prefix>/bin/../<data>, the
-# desktop entry, the metainfo with this version, and the icon in every hicolor size.
+# desktop entry, the metainfo with this version, and the icon in every hicolor size. The desktop
+# entry names that icon and the window class the program's windows carry, so that docks tie the
+# running windows to it.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -38,3 +40,8 @@ endif()
 if(NOT desktop MATCHES "\nX-Quorvan-Version=${VERSION}\n")
   message(FATAL_ERROR "the desktop entry does not carry version ${VERSION}")
 endif()
+foreach(key IN ITEMS "Icon=${APP_ID}" "StartupWMClass=${WM_CLASS}")
+  if(NOT desktop MATCHES "\n${key}\n")
+    message(FATAL_ERROR "the desktop entry lacks ${key}")
+  endif()
+endforeach()

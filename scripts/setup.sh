@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils xclip time libxcb1-dev
+  xvfb xdotool x11-utils xclip time libxcb1-dev openbox
   desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 

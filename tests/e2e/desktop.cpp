@@ -37,8 +37,8 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-std::optional<std::string> Property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property,
-                                    xcb_atom_t type) {
+std::optional<std::string> ReadProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property,
+                                        xcb_atom_t type) {
   Reply<xcb_get_property_reply_t> r(
       xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, type, 0, 1024), nullptr));
   if (!r || r->type == XCB_ATOM_NONE) return std::nullopt;
@@ -144,13 +144,33 @@ void Desktop::Stop() {
     waitpid(program_, nullptr, 0);
   }
   if (x_ != nullptr) xcb_disconnect(x_);
-  if (server_ > 0) {
-    kill(server_, SIGTERM);
-    waitpid(server_, nullptr, 0);
+  for (pid_t process : {windowManager_, server_}) {
+    if (process <= 0) continue;
+    kill(process, SIGTERM);
+    waitpid(process, nullptr, 0);
   }
   if (!runtimeDir_.empty()) {
     std::error_code ignored;
     std::filesystem::remove_all(runtimeDir_, ignored);
+  }
+}
+
+void Desktop::StartWindowManager() {
+  windowManager_ = fork();
+  if (windowManager_ == 0) {
+    // Its own settings folder: the machine's defaults, never a user's.
+    setenv("XDG_CONFIG_HOME", runtimeDir_.c_str(), 1);
+    const int log = open((runtimeDir_ + "/wm.log").c_str(), O_WRONLY | O_CREAT, 0600);
+    if (log >= 0) {
+      dup2(log, 1);
+      dup2(log, 2);
+    }
+    ExecOrDie({"openbox", "--sm-disable"});
+  }
+  if (windowManager_ < 0) throw std::runtime_error("cannot start the window manager");
+  const xcb_atom_t check = Atom(x_, "_NET_SUPPORTING_WM_CHECK");
+  if (!WaitUntil([&] { return ReadProperty(x_, root_, check, XCB_ATOM_WINDOW).has_value(); })) {
+    throw std::runtime_error("the window manager did not start");
   }
 }
 
@@ -180,13 +200,24 @@ std::optional<int> Desktop::WaitForExit(milliseconds limit) {
 
 std::vector<TopWindow> Desktop::Windows() {
   std::vector<TopWindow> found;
-  Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
-  if (!tree) return found;
-  const xcb_window_t* children = xcb_query_tree_children(tree.get());
+  std::vector<xcb_window_t> windows;
+  if (windowManager_ > 0) {
+    const std::string list =
+        ReadProperty(x_, root_, Atom(x_, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW)
+            .value_or("");
+    windows.resize(list.size() / sizeof(xcb_window_t));
+    if (!windows.empty())
+      std::memcpy(windows.data(), list.data(), windows.size() * sizeof(xcb_window_t));
+  } else {
+    Reply<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
+    if (!tree) return found;
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    windows.assign(children, children + xcb_query_tree_children_length(tree.get()));
+  }
   const xcb_atom_t netName = Atom(x_, "_NET_WM_NAME");
   const xcb_atom_t utf8 = Atom(x_, "UTF8_STRING");
-  for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-    const xcb_window_t w = children[i];
+  for (const xcb_window_t w : windows) {
     Reply<xcb_get_window_attributes_reply_t> attributes(
         xcb_get_window_attributes_reply(x_, xcb_get_window_attributes(x_, w), nullptr));
     // Override-redirect windows are menus and tool tips, not the program's windows.
@@ -196,18 +227,33 @@ std::vector<TopWindow> Desktop::Windows() {
     }
     Reply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(x_, xcb_get_geometry(x_, w), nullptr));
-    if (!geometry) continue;
+    // A managed window sits in the manager's frame: its place on the screen is asked of X.
+    Reply<xcb_translate_coordinates_reply_t> place(xcb_translate_coordinates_reply(
+        x_, xcb_translate_coordinates(x_, w, root_, 0, 0), nullptr));
+    if (!geometry || !place) continue;
     TopWindow top;
     top.id = w;
-    top.x = geometry->x;
-    top.y = geometry->y;
+    top.x = place->dst_x;
+    top.y = place->dst_y;
     top.width = geometry->width;
     top.height = geometry->height;
-    top.title = Property(x_, w, netName, utf8)
-                    .value_or(Property(x_, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING).value_or(""));
+    top.title = ReadProperty(x_, w, netName, utf8)
+                    .value_or(ReadProperty(x_, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING).value_or(""));
     found.push_back(top);
   }
   return found;
+}
+
+std::optional<std::string> Desktop::Property(const TopWindow& window, const std::string& name) {
+  return ReadProperty(x_, window.id, Atom(x_, name.c_str()), XCB_GET_PROPERTY_TYPE_ANY);
+}
+
+uint32_t Desktop::ActiveWindow() {
+  const std::string active =
+      ReadProperty(x_, root_, Atom(x_, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW).value_or("");
+  uint32_t id = 0;
+  if (active.size() >= sizeof id) std::memcpy(&id, active.data(), sizeof id);
+  return id;
 }
 
 bool Desktop::WaitUntil(const std::function<bool()>& condition, milliseconds limit) {

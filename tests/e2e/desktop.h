@@ -1,9 +1,9 @@
 // A private X desktop for driving the real program from outside, as a user would: its own Xvfb
 // on a free display, the program started as a child process, synthetic input through xdotool,
 // text read back through the X selections with xclip, and what is on screen read through X
-// itself (top-level windows, their titles and geometry, pixels). There is no window manager, so
-// closing a window is the WM_DELETE_WINDOW message a window manager would send. RunAlone runs the
-// program with no desktop at all.
+// itself (top-level windows, their titles, properties and geometry, pixels). There is no window
+// manager unless a test starts one; closing a window is the WM_DELETE_WINDOW message a window
+// manager would send. RunAlone runs the program with no desktop at all.
 #pragma once
 
 #include <sys/types.h>
@@ -64,8 +64,17 @@ class Desktop {
   // Polls `condition` until it holds (true) or `limit` has passed (false).
   static bool WaitUntil(const std::function<bool()>& condition, milliseconds limit = kWaitLimit);
 
-  // The mapped top-level windows, bottom to top.
+  // Starts a window manager (openbox, with its default settings) and waits until it manages the
+  // display, as on a user's desktop.
+  void StartWindowManager();
+
+  // The mapped top-level windows, bottom to top; under a window manager, the windows it manages,
+  // at their places on the screen.
   std::vector<TopWindow> Windows();
+  // A window's property as its bytes, whatever its type; nothing when the window has none.
+  std::optional<std::string> Property(const TopWindow& window, const std::string& name);
+  // The window the window manager reports active (0 when none).
+  uint32_t ActiveWindow();
   // Polls until a mapped top-level window satisfies `match`; nothing once `limit` has passed.
   std::optional<TopWindow> WaitForWindow(const std::function<bool(const TopWindow&)>& match,
                                          milliseconds limit = kWaitLimit);
@@ -92,6 +101,7 @@ class Desktop {
   std::string Run(const std::vector<std::string>& command);
 
   pid_t server_ = -1;
+  pid_t windowManager_ = -1;
   pid_t program_ = -1;
   std::optional<int> exitCode_;
   std::string runtimeDir_;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -32,7 +33,8 @@ constexpr Point kClearBtn{310, 440};
 constexpr Point kHelpBtn{530, 440};
 constexpr int kCalculatorHeight = 480;
 
-// The About box's title is empty, which X shows as the program's name: its size tells it apart.
+// The About box has no title of its own and is shown with the program's name, as the calculator
+// window is titled: its size tells it apart.
 bool IsAboutBox(const TopWindow& w) {
   return w.width == 473 && w.height == 303;
 }
@@ -53,6 +55,26 @@ bool IsPaleField(Rgb c) {
 
 // A window is painted a moment after it is mapped: poll the pixel for a while.
 constexpr milliseconds kPaintLimit{3000};
+
+// Whether the point of the screen lies in the window.
+bool Covers(const TopWindow& w, int x, int y) {
+  return x >= w.x && x < w.x + w.width && y >= w.y && y < w.y + w.height;
+}
+
+// The value of a key of the installed desktop entry.
+std::string DesktopEntryValue(const std::string& key) {
+  std::ifstream entry(QUORVAN_DESKTOP_ENTRY);
+  for (std::string line; std::getline(entry, line);) {
+    if (line.starts_with(key + "=")) return line.substr(key.size() + 1);
+  }
+  return {};
+}
+
+// WM_CLASS holds two texts, each ending in a NUL: the instance name, then the class.
+std::string WindowClassOf(const std::string& wmClass) {
+  const std::size_t end = wmClass.find('\0');
+  return end == std::string::npos ? std::string() : std::string(wmClass.c_str() + end + 1);
+}
 
 long long MsSince(Clock::time_point from) {
   return duration_cast<milliseconds>(Clock::now() - from).count();
@@ -285,7 +307,60 @@ TEST_F(EndToEnd, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
   EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0));
 }
 
-TEST_F(EndToEnd, InstalledProgramFindsItsPictures) {
+TEST_F(EndToEnd, WindowsCarryTheProductNameTheIconAndTheWindowClassOfTheDesktopEntry) {
+  const std::string desktopClass = DesktopEntryValue("StartupWMClass");
+  ASSERT_FALSE(desktopClass.empty()) << "the desktop entry names no window class";
+  const TopWindow about = StartWithAboutBox();
+  // Untitled, the box is known by the product name.
+  EXPECT_EQ(desktop_.Property(about, "_NET_WM_NAME"), "Quorvan");
+  EXPECT_EQ(desktop_.Property(about, "WM_NAME"), "Quorvan");
+  desktop_.Focus(about);
+  desktop_.Key("space");
+  const auto calculator = desktop_.WaitForWindow(IsCalculator);
+  ASSERT_TRUE(calculator);
+  ClickControl(*calculator, kHelpBtn);
+  const auto help = desktop_.WaitForWindow(IsHelpWindow);
+  ASSERT_TRUE(help);
+
+  for (const TopWindow& window : {about, *calculator, *help}) {
+    SCOPED_TRACE(window.title);
+    EXPECT_EQ(WindowClassOf(desktop_.Property(window, "WM_CLASS").value_or("")), desktopClass);
+    EXPECT_TRUE(desktop_.Property(window, "_NET_WM_ICON")) << "no icon";
+  }
+}
+
+// As on a user's desktop: a click on the calculator window must not bury the About box shown over
+// it, which has no frame to find it by and waits for a click or key of its own.
+TEST_F(EndToEnd, UnderAWindowManagerTheAboutBoxStaysAboveTheCalculatorClickedBeside) {
+  desktop_.StartWindowManager();
+  desktop_.Launch(QUORVAN_PROGRAM);
+  // The timer hands over: once it has fired, only a click or key in the box hides it again.
+  const auto calculator = desktop_.WaitForWindow(IsCalculator);
+  ASSERT_TRUE(calculator) << "no calculator window after the About box";
+  ASSERT_TRUE(desktop_.WaitUntilGone(IsAboutBox));
+  desktop_.Focus(*calculator);
+  desktop_.Key("alt+f Down Return");
+  const auto about = desktop_.WaitForWindow(IsAboutBox);
+  ASSERT_TRUE(about) << "File > About shows no About box";
+  // The box takes the focus; the calculator's taking it back tells that the click was handled.
+  ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == about->id; }));
+
+  // The calculator's top left, below its menu bar, lies outside the box centred on the screen.
+  const int x = 4, y = MenuBarHeight(*calculator) + 4;
+  ASSERT_FALSE(Covers(*about, calculator->x + x, calculator->y + y));
+  desktop_.Click(*calculator, x, y);
+  ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == calculator->id; }));
+
+  // Bottom to top: the box must still be shown, above the calculator.
+  const auto stacking = desktop_.Windows();
+  const auto place = [&](uint32_t id) {
+    return std::ranges::find(stacking, id, &TopWindow::id) - stacking.begin();
+  };
+  ASSERT_LT(place(about->id), std::ssize(stacking)) << "the About box was hidden";
+  EXPECT_GT(place(about->id), place(calculator->id)) << "the calculator buried the About box";
+}
+
+TEST_F(EndToEnd, InstalledProgramFindsItsPicturesAndIcon) {
   const std::string prefix = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/prefix";
   const std::string install = std::string("\"") + QUORVAN_CMAKE + "\" --install \"" +
                               QUORVAN_BUILD_DIR + "\" --prefix \"" + prefix + "\" >/dev/null";
@@ -295,6 +370,7 @@ TEST_F(EndToEnd, InstalledProgramFindsItsPictures) {
   EXPECT_TRUE(Shows(about, 26, 35, IsBannerNavy)) << "KTR6 not found when installed";
   EXPECT_TRUE(Shows(about, 187 + 12, 152 + 12, IsPaleField))
       << "LinesSmall not found when installed";
+  EXPECT_TRUE(desktop_.Property(about, "_NET_WM_ICON")) << "icon not found when installed";
 }
 
 // A display number no X server serves here: neither its socket nor its lock file exists.

@@ -55,7 +55,7 @@ TEST_F(AboutBox, OpensFirstWithBothPicturesAndBothLabels) {
   ASSERT_NE(timer, nullptr);
   EXPECT_EQ(timer->Window(), box) << "the timer belongs to the box";
 
-  EXPECT_EQ(fw::testing::WidgetOf(*box)->windowTitle(), "");
+  EXPECT_EQ(fw::testing::WidgetOf(*box)->windowTitle(), QCoreApplication::applicationName());
   EXPECT_EQ(fw::testing::ClientAreaOf(*box)->size(), QSize(473, 303));
   EXPECT_EQ(fw::testing::MenuBarOf(*box), nullptr);
 }

@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <thread>
 
+#include "framework/core/application.h"
 #include "framework/core/call_log.h"
 #include "framework/picture.h"
 #include "framework/runtime.h"
@@ -283,6 +285,34 @@ TEST_F(RuntimeTest, WithoutASeamPicturesComeFromBesideTheExecutable) {
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->Width(), 3);
   EXPECT_EQ(calls, (std::vector<std::string>{"GetPictureFromResourceManager"}));
+}
+
+TEST_F(RuntimeTest, TheRegisteredApplicationGivesWindowsItsProductNameDesktopEntryAndIcon) {
+  QDir beside(QCoreApplication::applicationDirPath());
+  for (int size : {16, 32}) {
+    const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+    ASSERT_TRUE(beside.mkpath(folder));
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::darkBlue);
+    ASSERT_TRUE(image.save(beside.filePath(folder + "/" QUORVAN_APP_ID ".png")));
+  }
+  const QString nameBefore = QCoreApplication::applicationName();
+  auto app =
+      fw::RuntimeCheckCast<fw::Application>(fw::RuntimeNewObject(fw::Application::StaticClass()));
+  app->x_SetVersionData(1, 2, 3, 4, 3, "notice", "1.2", "Sample Product");
+  fw::RuntimeRegisterAppObject(app);
+  QDir(beside.filePath("icons")).removeRecursively();
+  auto window = OpenWindow("Untitled.Untitled");
+  window->SetProperty("Title", std::string());
+
+  EXPECT_EQ(QCoreApplication::applicationName(), "Sample Product");
+  EXPECT_EQ(fw::testing::WidgetOf(*window)->windowTitle(), "Sample Product");
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QUORVAN_APP_ID);
+  QList<QSize> sizes = fw::testing::WidgetOf(*window)->windowIcon().availableSizes();
+  std::ranges::sort(sizes, {}, &QSize::width);
+  EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}}));
+  fw::SetApp(nullptr);
+  QCoreApplication::setApplicationName(nameBefore);
 }
 
 }  // namespace

@@ -134,6 +134,7 @@ TEST_F(WindowTest, TheWindowListTakesEffectWithTheMenuBarAboveTheClientArea) {
   EXPECT_TRUE(top->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_TRUE(top->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(top->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(client->palette().color(QPalette::Window), QColor(255, 255, 255));
   EXPECT_TRUE(client->autoFillBackground());
   QMenuBar* bar = fw::testing::MenuBarOf(*window);
@@ -142,12 +143,14 @@ TEST_F(WindowTest, TheWindowListTakesEffectWithTheMenuBarAboveTheClientArea) {
   EXPECT_GE(client->mapTo(top, QPoint(0, 0)).y(), bar->height());
 }
 
-TEST_F(WindowTest, TypeTwoIsAFixedFramelessBoxCentredOnTheScreen) {
+TEST_F(WindowTest, TypeTwoIsAFixedFramelessBoxCentredOnTheScreenAndKeptOnTop) {
   auto window = NewWindow(WindowClass("Box.Box", {WindowEvent::Layout}));
   window->onLayout = [](TestWindow& w) { fw::SetProperties(w, kBoxList); };
   window->Constructor();
   QWidget* top = fw::testing::WidgetOf(*window);
   EXPECT_TRUE(top->windowFlags() & Qt::FramelessWindowHint);
+  // Without a frame or close button, a box that another window covered could not be found again.
+  EXPECT_TRUE(top->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(top->size(), QSize(473, 303));
   EXPECT_EQ(top->minimumSize(), top->maximumSize());
   const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
