@@ -10,8 +10,6 @@
 
 namespace quorvan::control_wnd_lists {
 
-inline constexpr std::int64_t kNoIndex = -2147483648LL;
-
 inline constexpr auto kControlWnd = fw::MakePropertyList<[](auto& p) {
   p.Int("Width", 620);
   p.Int("Height", 480);
@@ -39,7 +37,7 @@ inline constexpr auto kControlWnd = fw::MakePropertyList<[](auto& p) {
 
 inline constexpr auto kRoundRectangle1 = fw::MakePropertyList<[](auto& p) {
   p.Str("Name", "RoundRectangle1");
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", 40);
   p.Int("Top", 185);
   p.Int("Width", 540);
@@ -74,7 +72,7 @@ struct FieldValues {
 
 constexpr void FieldEntries(auto& p, const FieldValues& v) {
   p.Str("Name", v.name);
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", v.left);
   p.Int("Top", v.top);
   p.Int("Width", 99);
@@ -138,7 +136,7 @@ struct CaptionValues {
 
 constexpr void CaptionEntries(auto& p, const CaptionValues& v) {
   p.Str("Name", v.name);
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", v.left);
   p.Int("Top", v.top);
   p.Int("Width", 101);
@@ -199,7 +197,7 @@ constexpr void ButtonEntries(auto& p, const ButtonValues& v) {
   p.Str("Tooltip", "");
   p.Bool("Transparent", true);
   p.Str("Name", v.name);
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", v.left);
   p.Int("Top", 420);
   p.Int("Width", 100);
@@ -249,7 +247,7 @@ inline constexpr auto kComputeBtn = fw::MakePropertyList<[](auto& p) {
 
 inline constexpr auto kCanvas1 = fw::MakePropertyList<[](auto& p) {
   p.Str("Name", "Canvas1");
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", 20);
   p.Int("Top", 3);
   p.Int("Width", 580);
@@ -276,7 +274,7 @@ inline constexpr auto kCanvas1 = fw::MakePropertyList<[](auto& p) {
 
 inline constexpr auto kCopyright = fw::MakePropertyList<[](auto& p) {
   p.Str("Name", "Copyright");
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", 20);
   p.Int("Top", 85);
   p.Int("Width", 580);

@@ -13,9 +13,8 @@ namespace {
 // The icon in each size found: in the build tree beside the executable, else where the program
 // installs it among the desktop's hicolor icons.
 QIcon ProgramIcon() {
-  const std::filesystem::path exe = ExecutableFolder();
   for (const std::filesystem::path& theme :
-       {exe / "icons" / "hicolor", exe / ".." / QUORVAN_ICON_INSTALL_DIR}) {
+       ProgramFileFolders("icons/hicolor", QUORVAN_ICON_INSTALL_DIR)) {
     QIcon icon;
     std::error_code error;
     for (const auto& size : std::filesystem::directory_iterator(theme, error)) {

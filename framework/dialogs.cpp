@@ -3,21 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "framework/core/application.h"
 #include "framework/core/ui_thread.h"
 #include "framework/qt_support.h"
 #include "framework/seams_impl.h"
 
 namespace fw {
-namespace {
-// The registered application's product name, else Qt's application name.
-QString ProgramName() {
-  if (Ref<Application> app = App(); app && !app->PackageInfo().empty()) {
-    return qt::ToQString(app->PackageInfo());
-  }
-  return QCoreApplication::applicationName();
-}
-}  // namespace
 
 void MsgBox(std::string_view text) {
   CheckGuiThread();
@@ -28,7 +18,8 @@ void MsgBox(std::string_view text) {
   // A text that ends its last line would show an empty line under it.
   QString shown = qt::WithLineFeeds(text);
   while (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
-  QMessageBox box(QMessageBox::NoIcon, ProgramName(), shown, QMessageBox::Ok,
+  // Titled with the application name, which the registered application's product name has set.
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), shown, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();

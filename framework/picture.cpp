@@ -15,8 +15,7 @@ namespace {
 
 std::vector<std::filesystem::path> Folders() {
   if (const auto& folder = seams_detail::PictureFolder(); !folder.empty()) return {folder};
-  const std::filesystem::path exe = qt::ExecutableFolder();
-  return {exe / "pictures", exe / ".." / QUORVAN_PICTURE_INSTALL_DIR};
+  return qt::ProgramFileFolders("pictures", QUORVAN_PICTURE_INSTALL_DIR);
 }
 
 // A bare file name: the lookup never leaves the picture folders.

@@ -8,13 +8,16 @@ namespace {
 int dispatchDepth = 0;
 }  // namespace
 
-std::filesystem::path ExecutableFolder() {
+std::vector<std::filesystem::path> ProgramFileFolders(std::string_view inBuild,
+                                                      std::string_view installed) {
+  std::filesystem::path exe;
   if (QCoreApplication::instance()) {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    exe = QCoreApplication::applicationDirPath().toStdString();
+  } else {
+    std::error_code error;
+    exe = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
   }
-  std::error_code error;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : exe.parent_path();
+  return {exe / inBuild, exe / ".." / installed};
 }
 
 QString WithLineFeeds(std::string_view text) {

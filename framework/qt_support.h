@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/core/dispatch.h"
 #include "framework/core/object.h"
@@ -53,8 +54,10 @@ std::optional<QString> TypedText(const QKeyEvent& event);
 // Enter, the code 27 for Escape, otherwise the text it types. Keys that type nothing give nothing.
 std::optional<QString> CharacterOf(const QKeyEvent& event);
 
-// The folder of the running executable, where the build tree keeps the program's files.
-std::filesystem::path ExecutableFolder();
+// Where the program's files of one kind lie, in the order to search: `inBuild` beside the built
+// executable, then `installed` below the prefix of an installed one.
+std::vector<std::filesystem::path> ProgramFileFolders(std::string_view inBuild,
+                                                      std::string_view installed);
 
 // Whether InitPluginEntrypoints has made the plug-in controls available.
 bool PluginsReady();

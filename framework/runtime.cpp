@@ -61,7 +61,7 @@ struct RuntimeState {
   bool faultInHandler = false;
 };
 
-// The exit code of a program that ended for a fault.
+// The exit code of a program that ended for a fault, reported or unhandled.
 constexpr int kFaultExitCode = 1;
 
 RuntimeState& State() {
@@ -286,7 +286,7 @@ void RuntimePerformFinalizers() {
 int RuntimeExit() {
   RecordCall("RuntimeExit");
   const RuntimeState& state = State();
-  return state.unhandled ? 1 : state.quitCode;
+  return state.unhandled ? kFaultExitCode : state.quitCode;
 }
 
 namespace testing_detail {

@@ -130,15 +130,17 @@ class TextWidget : public Hosted<Base>, public TextCommands {
   void SelectAll() override { this->selectAll(); }
 
  protected:
-  // The Cut and Paste keys (Ctrl+X, Shift+Delete, Ctrl+V, Shift+Insert) run the commands, as the
-  // Edit menu does.
-  bool RunCommandKey(QKeyEvent& e) {
+  // What both widgets first do with a key press: the Cut and Paste keys (Ctrl+X, Shift+Delete,
+  // Ctrl+V, Shift+Insert) run the commands, as the Edit menu does, and a character goes to KeyDown
+  // (Tab went there in event()). True when that took the key; `character` is what KeyDown saw.
+  bool KeyTaken(QKeyEvent& e, std::optional<QString>& character) {
     if (e.matches(QKeySequence::Cut)) {
       Cut();
     } else if (e.matches(QKeySequence::Paste)) {
       Paste();
     } else {
-      return false;
+      character = IsTab(e) ? std::nullopt : qt::CharacterOf(e);
+      if (!character || !this->Raise("KeyDown", {qt::ToStd(*character)})) return false;
     }
     e.accept();
     return true;
@@ -205,12 +207,8 @@ class LineEdit : public TextWidget<QLineEdit> {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
-    if (RunCommandKey(*e)) return;
-    std::optional<QString> character = IsTab(*e) ? std::nullopt : qt::CharacterOf(*e);
-    if (character && Raise("KeyDown", {qt::ToStd(*character)})) {
-      e->accept();
-      return;
-    }
+    std::optional<QString> character;
+    if (KeyTaken(*e, character)) return;
     const std::optional<QString> typed = qt::TypedText(*e);
     if (typed && text_.Room(text().size(), selectedText().size()) < typed->size()) {
       e->accept();
@@ -323,19 +321,15 @@ class TextBox : public TextWidget<QTextEdit> {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
-    if (RunCommandKey(*e)) return;
-    std::optional<QString> character = IsTab(*e) ? std::nullopt : qt::CharacterOf(*e);
-    if (character && Raise("KeyDown", {qt::ToStd(*character)})) {
-      e->accept();
-      return;
-    }
+    std::optional<QString> character;
+    if (KeyTaken(*e, character)) return;
     const bool lineBreak = character == QStringLiteral("\r");
     // The handler may have let go of the control; a gone control takes no line break either.
     if (lineBreak && !(Owner() && Owner()->BoolProperty("MultiLine", true))) {
       e->accept();
       return;
     }
-    // Tab reached KeyDown in event(); where it types, it counts against the limit too.
+    // Where Tab types, it counts against the limit too.
     const bool tab = IsTab(*e) && !tabChangesFocus();
     const qsizetype typed = lineBreak || tab ? 1 : qt::TypedText(*e).value_or(QString()).size();
     if (typed > 0 && text_.Room(toPlainText().size(), textCursor().selectedText().size()) < typed) {

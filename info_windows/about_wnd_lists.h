@@ -9,8 +9,6 @@
 
 namespace quorvan::about_wnd_lists {
 
-inline constexpr std::int64_t kNoIndex = -2147483648LL;
-
 inline constexpr auto kAboutWnd = fw::MakePropertyList<[](auto& p) {
   p.Int("Width", 473);
   p.Int("Height", 303);
@@ -50,7 +48,7 @@ struct LabelValues {
 
 constexpr void LabelEntries(auto& p, const LabelValues& v) {
   p.Str("Name", v.name);
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", v.left);
   p.Int("Top", v.top);
   p.Int("Width", v.width);
@@ -97,7 +95,7 @@ struct CanvasValues {
 
 constexpr void CanvasEntries(auto& p, const CanvasValues& v) {
   p.Str("Name", v.name);
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", v.left);
   p.Int("Top", v.top);
   p.Int("Width", v.width);

@@ -2,14 +2,10 @@
 // help text. Applied in this order by the window's Layout and its control builder.
 #pragma once
 
-#include <cstdint>
-
 #include "framework/core/property_list.h"
 #include "info_windows/help_text.h"
 
 namespace quorvan::help_wnd_lists {
-
-inline constexpr std::int64_t kNoIndex = -2147483648LL;
 
 // Minimum and maximum equal the size, so the window cannot change size although Resizeable is set.
 inline constexpr auto kHelpWnd = fw::MakePropertyList<[](auto& p) {
@@ -41,7 +37,7 @@ inline constexpr auto kHelpWnd = fw::MakePropertyList<[](auto& p) {
 // so its border on those sides stays out of sight.
 inline constexpr auto kEditField1 = fw::MakePropertyList<[](auto& p) {
   p.Str("Name", "EditField1");
-  p.Int("Index", kNoIndex);
+  p.Int("Index", fw::kNoIndex);
   p.Int("Left", -1);
   p.Int("Top", -1);
   p.Int("Width", 551);

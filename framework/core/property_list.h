@@ -27,6 +27,9 @@
 
 namespace fw {
 
+// The Index of a control that belongs to no control array.
+inline constexpr std::int64_t kNoIndex = -2147483648LL;
+
 namespace detail {
 // Both passes of the builder run the same entry calls: the first measures, the second writes.
 template <class Sink>

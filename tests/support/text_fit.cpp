@@ -17,10 +17,6 @@
 namespace quorvan::text_fit {
 namespace {
 
-const QTextEdit* AsTextEdit(const QWidget& widget) {
-  return qobject_cast<const QTextEdit*>(&widget);
-}
-
 // The document as the text area shows it, laid out at the text area's width.
 const QTextDocument& LaidOut(const QTextEdit& edit) {
   edit.document()->documentLayout()->documentSize();
@@ -99,13 +95,13 @@ QString ShownText(const QWidget& widget) {
   if (const auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
   if (const auto* field = qobject_cast<const QLineEdit*>(&widget)) return field->displayText();
   if (const auto* button = qobject_cast<const QPushButton*>(&widget)) return button->text();
-  if (const QTextEdit* edit = AsTextEdit(widget)) return edit->toPlainText();
+  if (const auto* edit = qobject_cast<const QTextEdit*>(&widget)) return edit->toPlainText();
   return {};
 }
 
 std::vector<int> LinesPerLine(const QWidget& widget) {
   std::vector<int> lines;
-  if (const QTextEdit* edit = AsTextEdit(widget)) {
+  if (const auto* edit = qobject_cast<const QTextEdit*>(&widget)) {
     const QTextDocument& document = LaidOut(*edit);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
       lines.push_back(block.layout()->lineCount());
@@ -136,7 +132,7 @@ bool FitsItsBox(const QWidget& widget) {
   if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
     return LineFits(metrics, button->text(), ButtonBox(*button));
   }
-  if (const QTextEdit* edit = AsTextEdit(widget)) return TextAreaFits(*edit);
+  if (const auto* edit = qobject_cast<const QTextEdit*>(&widget)) return TextAreaFits(*edit);
   return false;
 }
 
