@@ -4,7 +4,6 @@
 #include "framework/runtime.h"
 #include "info_windows/about_wnd.h"
 #include "info_windows/help_wnd.h"
-#include "shell/menu_bar1.h"
 
 namespace quorvan {
 
@@ -17,55 +16,43 @@ fw::ClassInfo MakeClass() {
   fw::ClassInfo cls;
   cls.name = std::string(kClassName);
   cls.base = &fw::Window::StaticClass();
-  cls.members = {
-      {"Layout", "%%", {}},
-      {"CreateControls", "%%", {}},
-      {"_CreateControls0", "%%", {{"Hidden", ""}}},
-      {"RoundRectangle1", "%o<RoundRectangle>%", {}},
-      {"PostFld", "%o<TextField>%", {}},
-      {"LikeFld", "%o<TextField>%", {}},
-      {"PreFld", "%o<TextField>%", {}},
-      {"PostText", "%o<Label>%", {}},
-      {"LikeText", "%o<Label>%", {}},
-      {"PreText", "%o<Label>%", {}},
-      {"ClearBtn", "%o<BevelButton>%", {}},
-      {"helpBtn", "%o<BevelButton>%", {}},
-      {"computeBtn", "%o<BevelButton>%", {}},
-      {"Canvas1", "%o<Canvas>%", {}},
-      {"Copyright", "%o<TextArea>%", {}},
-      {"PostFld_KeyDown", "%b%o<TextField>s", {}},
-      {"LikeFld_KeyDown", "%b%o<TextField>s", {}},
-      {"LikeFld_TextChange", "%%o<TextField>", {}},
-      {"PreFld_KeyDown", "%b%o<TextField>s", {}},
-      {"PreFld_TextChange", "%%o<TextField>", {}},
-      {"ClearBtn_MouseDown", "%b%o<BevelButton>i8i8", {}},
-      {"helpBtn_MouseDown", "%b%o<BevelButton>i8i8", {}},
-      {"computeBtn_Action", "%%o<BevelButton>", {}},
-      {"Canvas1_MouseEnter", "%%o<Canvas>", {}},
-      {"Canvas1_MouseExit", "%%o<Canvas>", {}},
-      {"InfoMenu", "%o<MenuItem>%", {}},
-      {"InfoItem", "%o<MenuItem>%", {}},
-      {"ControlItem", "%o<MenuItem>%", {}},
-      {"EditMenu", "%o<MenuItem>%", {}},
-      {"EditSelectAll", "%o<MenuItem>%", {}},
-      {"UntitledMenu0", "%o<MenuItem>%", {}},
-      {"EditClear", "%o<MenuItem>%", {}},
-      {"EditPaste", "%o<MenuItem>%", {}},
-      {"EditCopy", "%o<MenuItem>%", {}},
-      {"EditCut", "%o<MenuItem>%", {}},
-      {"UntitledMenu1", "%o<MenuItem>%", {}},
-      {"EditUndo", "%o<MenuItem>%", {}},
-      {"FileMenu", "%o<MenuItem>%", {}},
-      {"AboutItem", "%o<PrefsMenuItem>%", {}},
-      {"FileQuit", "%o<QuitMenuItem>%", {}},
-      {"AddMenuHandlers", "%%o<Window>", {}},
-      {"Event_Close", "%%", {}},
-      {"Event_Open", "%%", {}},
-      {"_FileQuit_Action", "%b%", {}},
-      {"_InfoItem_Action", "%b%", {}},
-      {"_AboutItem_Action", "%b%", {}},
-      {"IsEventImplemented", "%b%s", {}},
-  };
+  cls.members = MenuBarWindowMembers(
+      {
+          {"Layout", "%%", {}},
+          {"CreateControls", "%%", {}},
+          {"_CreateControls0", "%%", {{"Hidden", ""}}},
+          {"RoundRectangle1", "%o<RoundRectangle>%", {}},
+          {"PostFld", "%o<TextField>%", {}},
+          {"LikeFld", "%o<TextField>%", {}},
+          {"PreFld", "%o<TextField>%", {}},
+          {"PostText", "%o<Label>%", {}},
+          {"LikeText", "%o<Label>%", {}},
+          {"PreText", "%o<Label>%", {}},
+          {"ClearBtn", "%o<BevelButton>%", {}},
+          {"helpBtn", "%o<BevelButton>%", {}},
+          {"computeBtn", "%o<BevelButton>%", {}},
+          {"Canvas1", "%o<Canvas>%", {}},
+          {"Copyright", "%o<TextArea>%", {}},
+          {"PostFld_KeyDown", "%b%o<TextField>s", {}},
+          {"LikeFld_KeyDown", "%b%o<TextField>s", {}},
+          {"LikeFld_TextChange", "%%o<TextField>", {}},
+          {"PreFld_KeyDown", "%b%o<TextField>s", {}},
+          {"PreFld_TextChange", "%%o<TextField>", {}},
+          {"ClearBtn_MouseDown", "%b%o<BevelButton>i8i8", {}},
+          {"helpBtn_MouseDown", "%b%o<BevelButton>i8i8", {}},
+          {"computeBtn_Action", "%%o<BevelButton>", {}},
+          {"Canvas1_MouseEnter", "%%o<Canvas>", {}},
+          {"Canvas1_MouseExit", "%%o<Canvas>", {}},
+      },
+      {
+          {"AddMenuHandlers", "%%o<Window>", {}},
+          {"Event_Close", "%%", {}},
+          {"Event_Open", "%%", {}},
+          {"_FileQuit_Action", "%b%", {}},
+          {"_InfoItem_Action", "%b%", {}},
+          {"_AboutItem_Action", "%b%", {}},
+          {"IsEventImplemented", "%b%s", {}},
+      });
   auto handles = [&cls](fw::WindowEvent event, std::string handler) {
     cls.windowEvents[static_cast<int>(event)] = std::move(handler);
   };
@@ -80,21 +67,11 @@ fw::ClassInfo MakeClass() {
 }  // namespace
 
 const fw::ClassInfo& ControlWnd::StaticClass() {
-  return fw::RegisteredClass([] {
-    fw::ClassInfo made = MakeClass();
-    made.factory = [] { return fw::Ref<fw::Object>(new class ControlWnd); };
-    return made;
-  });
-}
-
-bool ControlWnd::IsEventImplemented(std::string_view eventName) const {
-  return fw::RuntimeIsEventHandled(*this, kClassName, eventName, true);
+  return RegisteredWindowClass<class ControlWnd>(MakeClass);
 }
 
 void ControlWnd::Layout() {
-  fw::Ref<fw::MenuItem> bar = MenuBar1();
-  MenuBar(bar);
-  fw::SetProperties(*this, control_wnd_lists::kControlWnd);
+  SetMenuBarAndProperties(control_wnd_lists::kControlWnd);
 }
 
 void ControlWnd::AddMenuHandlers(fw::Window& window) {

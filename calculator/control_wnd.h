@@ -13,16 +13,14 @@
 #include <string_view>
 
 #include "framework/controls.h"
-#include "framework/core/menu_item.h"
-#include "shell/window_mechanics.h"
+#include "shell/menu_bar1.h"
 
 namespace quorvan {
 
-class ControlWnd : public ProgramWindow {
+class ControlWnd : public MenuBarWindow {
  public:
   static const fw::ClassInfo& StaticClass();
   const fw::ClassInfo& Class() const override { return StaticClass(); }
-  bool IsEventImplemented(std::string_view eventName) const override;
 
   void Layout() override;
   // CreateControls: the shared body of ProgramWindow.
@@ -56,34 +54,6 @@ class ControlWnd : public ProgramWindow {
   void Canvas1_MouseEnter(fw::Canvas& canvas);
   void Canvas1_MouseExit(fw::Canvas& canvas);
 
-  fw::Ref<fw::MenuItem> InfoMenu() const { return MenuItemAccessor<fw::MenuItem>("InfoMenu"); }
-  fw::Ref<fw::MenuItem> InfoItem() const { return MenuItemAccessor<fw::MenuItem>("InfoItem"); }
-  fw::Ref<fw::MenuItem> ControlItem() const {
-    return MenuItemAccessor<fw::MenuItem>("ControlItem");
-  }
-  fw::Ref<fw::MenuItem> EditMenu() const { return MenuItemAccessor<fw::MenuItem>("EditMenu"); }
-  fw::Ref<fw::MenuItem> EditSelectAll() const {
-    return MenuItemAccessor<fw::MenuItem>("EditSelectAll");
-  }
-  fw::Ref<fw::MenuItem> UntitledMenu0() const {
-    return MenuItemAccessor<fw::MenuItem>("UntitledMenu0");
-  }
-  fw::Ref<fw::MenuItem> EditClear() const { return MenuItemAccessor<fw::MenuItem>("EditClear"); }
-  fw::Ref<fw::MenuItem> EditPaste() const { return MenuItemAccessor<fw::MenuItem>("EditPaste"); }
-  fw::Ref<fw::MenuItem> EditCopy() const { return MenuItemAccessor<fw::MenuItem>("EditCopy"); }
-  fw::Ref<fw::MenuItem> EditCut() const { return MenuItemAccessor<fw::MenuItem>("EditCut"); }
-  fw::Ref<fw::MenuItem> UntitledMenu1() const {
-    return MenuItemAccessor<fw::MenuItem>("UntitledMenu1");
-  }
-  fw::Ref<fw::MenuItem> EditUndo() const { return MenuItemAccessor<fw::MenuItem>("EditUndo"); }
-  fw::Ref<fw::MenuItem> FileMenu() const { return MenuItemAccessor<fw::MenuItem>("FileMenu"); }
-  fw::Ref<fw::PrefsMenuItem> AboutItem() const {
-    return MenuItemAccessor<fw::PrefsMenuItem>("AboutItem");
-  }
-  fw::Ref<fw::QuitMenuItem> FileQuit() const {
-    return MenuItemAccessor<fw::QuitMenuItem>("FileQuit");
-  }
-
   void AddMenuHandlers(fw::Window& window) override;
   void Event_Close() override;
   void Event_Open() override;
@@ -92,6 +62,7 @@ class ControlWnd : public ProgramWindow {
   bool AboutItem_Action();
 
  private:
+  friend const fw::ClassInfo& RegisteredWindowClass<ControlWnd>(fw::ClassInfo (*)());
   ControlWnd() = default;
 };
 

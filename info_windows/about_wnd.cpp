@@ -48,15 +48,7 @@ void HandOver() {
 }  // namespace
 
 const fw::ClassInfo& AboutWnd::StaticClass() {
-  return fw::RegisteredClass([] {
-    fw::ClassInfo made = MakeClass();
-    made.factory = [] { return fw::Ref<fw::Object>(new class AboutWnd); };
-    return made;
-  });
-}
-
-bool AboutWnd::IsEventImplemented(std::string_view eventName) const {
-  return fw::RuntimeIsEventHandled(*this, kClassName, eventName, true);
+  return RegisteredWindowClass<class AboutWnd>(MakeClass);
 }
 
 // The box has no menu bar of its own.

@@ -19,7 +19,6 @@ class AboutWnd : public ProgramWindow {
  public:
   static const fw::ClassInfo& StaticClass();
   const fw::ClassInfo& Class() const override { return StaticClass(); }
-  bool IsEventImplemented(std::string_view eventName) const override;
 
   void Layout() override;
   // CreateControls: the shared body of ProgramWindow.
@@ -37,6 +36,7 @@ class AboutWnd : public ProgramWindow {
   bool Event_KeyDown(std::string_view key) override;
 
  private:
+  friend const fw::ClassInfo& RegisteredWindowClass<AboutWnd>(fw::ClassInfo (*)());
   AboutWnd() = default;
 };
 

@@ -2,7 +2,6 @@
 
 #include "calculator/control_wnd.h"
 #include "info_windows/help_wnd_lists.h"
-#include "shell/menu_bar1.h"
 
 namespace quorvan {
 
@@ -15,30 +14,18 @@ fw::ClassInfo MakeClass() {
   fw::ClassInfo cls;
   cls.name = std::string(kClassName);
   cls.base = &fw::Window::StaticClass();
-  cls.members = {
-      {"Layout", "%%", {}},
-      {"CreateControls", "%%", {}},
-      {"_CreateControls0", "%%", {{"Hidden", ""}}},
-      {"EditField1", "%o<TextArea>%", {}},
-      {"InfoMenu", "%o<MenuItem>%", {}},
-      {"InfoItem", "%o<MenuItem>%", {}},
-      {"ControlItem", "%o<MenuItem>%", {}},
-      {"EditMenu", "%o<MenuItem>%", {}},
-      {"EditSelectAll", "%o<MenuItem>%", {}},
-      {"UntitledMenu0", "%o<MenuItem>%", {}},
-      {"EditClear", "%o<MenuItem>%", {}},
-      {"EditPaste", "%o<MenuItem>%", {}},
-      {"EditCopy", "%o<MenuItem>%", {}},
-      {"EditCut", "%o<MenuItem>%", {}},
-      {"UntitledMenu1", "%o<MenuItem>%", {}},
-      {"EditUndo", "%o<MenuItem>%", {}},
-      {"FileMenu", "%o<MenuItem>%", {}},
-      {"AboutItem", "%o<PrefsMenuItem>%", {}},
-      {"FileQuit", "%o<QuitMenuItem>%", {}},
-      {"AddMenuHandlers", "%%o<Window>", {}},
-      {"_ControlItem_Action", "%b%", {}},
-      {"IsEventImplemented", "%b%s", {}},
-  };
+  cls.members = MenuBarWindowMembers(
+      {
+          {"Layout", "%%", {}},
+          {"CreateControls", "%%", {}},
+          {"_CreateControls0", "%%", {{"Hidden", ""}}},
+          {"EditField1", "%o<TextArea>%", {}},
+      },
+      {
+          {"AddMenuHandlers", "%%o<Window>", {}},
+          {"_ControlItem_Action", "%b%", {}},
+          {"IsEventImplemented", "%b%s", {}},
+      });
   cls.windowEvents[static_cast<int>(fw::WindowEvent::AddMenuHandlers)] = "AddMenuHandlers";
   cls.windowEvents[static_cast<int>(fw::WindowEvent::CreateControls)] = "CreateControls";
   cls.windowEvents[static_cast<int>(fw::WindowEvent::Layout)] = "Layout";
@@ -48,21 +35,11 @@ fw::ClassInfo MakeClass() {
 }  // namespace
 
 const fw::ClassInfo& helpWnd::StaticClass() {
-  return fw::RegisteredClass([] {
-    fw::ClassInfo made = MakeClass();
-    made.factory = [] { return fw::Ref<fw::Object>(new class helpWnd); };
-    return made;
-  });
-}
-
-bool helpWnd::IsEventImplemented(std::string_view eventName) const {
-  return fw::RuntimeIsEventHandled(*this, kClassName, eventName, true);
+  return RegisteredWindowClass<class helpWnd>(MakeClass);
 }
 
 void helpWnd::Layout() {
-  fw::Ref<fw::MenuItem> bar = MenuBar1();
-  MenuBar(bar);
-  fw::SetProperties(*this, help_wnd_lists::kHelpWnd);
+  SetMenuBarAndProperties(help_wnd_lists::kHelpWnd);
 }
 
 void helpWnd::CreateControls0() {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/property_list.h"
 
 namespace quorvan {
 
@@ -95,6 +96,28 @@ fw::Ref<class MenuBar1> MenuBar1() {
   fw::Must(bar).Constructor();
   _implicitInstance = bar;
   return bar;
+}
+
+void MenuBarWindow::SetMenuBarAndProperties(std::string_view list) {
+  MenuBar(MenuBar1());
+  fw::SetProperties(*this, list);
+}
+
+std::vector<fw::MemberInfo> MenuBarWindowMembers(std::vector<fw::MemberInfo> before,
+                                                 const std::vector<fw::MemberInfo>& after) {
+  const std::vector<fw::MemberInfo> items = {
+      {"InfoMenu", "%o<MenuItem>%", {}},      {"InfoItem", "%o<MenuItem>%", {}},
+      {"ControlItem", "%o<MenuItem>%", {}},   {"EditMenu", "%o<MenuItem>%", {}},
+      {"EditSelectAll", "%o<MenuItem>%", {}}, {"UntitledMenu0", "%o<MenuItem>%", {}},
+      {"EditClear", "%o<MenuItem>%", {}},     {"EditPaste", "%o<MenuItem>%", {}},
+      {"EditCopy", "%o<MenuItem>%", {}},      {"EditCut", "%o<MenuItem>%", {}},
+      {"UntitledMenu1", "%o<MenuItem>%", {}}, {"EditUndo", "%o<MenuItem>%", {}},
+      {"FileMenu", "%o<MenuItem>%", {}},      {"AboutItem", "%o<PrefsMenuItem>%", {}},
+      {"FileQuit", "%o<QuitMenuItem>%", {}},
+  };
+  before.insert(before.end(), items.begin(), items.end());
+  before.insert(before.end(), after.begin(), after.end());
+  return before;
 }
 
 }  // namespace quorvan

@@ -1,7 +1,7 @@
-// The mechanics every window of the program shares: the one CreateControls body, the
-// single-instance rule, and the fixed steps for making a control, binding a control event and
-// registering a menu handler. Each helper does one step of a builder; the builders call them in
-// their own visible order.
+// The mechanics every window of the program shares: the one CreateControls body, the answer to
+// IsEventImplemented, the class registration with its factory, the single-instance rule, and the
+// fixed steps for making a control, binding a control event and registering a menu handler. Each
+// helper does one step of a builder; the builders call them in their own visible order.
 #pragma once
 
 #include <string>
@@ -16,15 +16,31 @@
 
 namespace quorvan {
 
-// Base of the program's windows: the shared CreateControls body runs the class's own builder.
+// Base of the program's windows: the shared CreateControls body runs the class's own builder, and
+// the window's own registered class says which window events it handles.
 class ProgramWindow : public fw::Window {
  public:
   void CreateControls() override { CreateControls0(); }
+  bool IsEventImplemented(std::string_view eventName) const override {
+    return fw::RuntimeIsEventHandled(*this, Class().name, eventName, true);
+  }
 
  protected:
   ProgramWindow() = default;
   virtual void CreateControls0() = 0;
 };
+
+// The body of a window class's StaticClass: the class `make` describes, registered on the first
+// call, with a factory for new, unconstructed windows. The windows' constructors are private, so
+// each window class befriends this.
+template <class W>
+const fw::ClassInfo& RegisteredWindowClass(fw::ClassInfo (*make)()) {
+  return fw::RegisteredClass([make] {
+    fw::ClassInfo made = make();
+    made.factory = [] { return fw::Ref<fw::Object>(new W); };
+    return made;
+  });
+}
 
 // The open window of the class (shown or hidden), or a new one built now. Never shows it: a new
 // window shows itself through its property list.
