@@ -1,4 +1,5 @@
 // The calculator window's field and button handlers. Each step finds its control afresh.
+#include <cmath>
 #include <string>
 
 #include "calculator/control_wnd.h"
@@ -68,9 +69,13 @@ void ControlWnd::computeBtn_Action(fw::BevelButton&) {
     fw::Must(PreFld(), "PreFld").SetFocus();
     return;
   }
-  if (fw::Must(LikeFld(), "LikeFld").Text().empty()) {
+  // A ratio that is no number (".", "1.2.3") is asked for again, as a missing one is.
+  const auto refuseRatio = [&] {
     fw::MsgBox("Please enter the Likelihood Ratio." + lineEnd);
     fw::Must(LikeFld(), "LikeFld").SetFocus();
+  };
+  if (fw::Must(LikeFld(), "LikeFld").Text().empty()) {
+    refuseRatio();
     return;
   }
   const double pretest = fw::Val(fw::Must(PreFld(), "PreFld").Text());
@@ -80,6 +85,10 @@ void ControlWnd::computeBtn_Action(fw::BevelButton&) {
     return;
   }
   const double ratio = fw::Val(fw::Must(LikeFld(), "LikeFld").Text());
+  if (std::isnan(ratio)) {
+    refuseRatio();
+    return;
+  }
   const double posttest = Posttest(pretest, ratio);
   fw::Must(PostText(), "PostText").Visible(true);
   fw::Must(PostFld(), "PostFld").Visible(true);

@@ -59,8 +59,8 @@ std::pair<std::string, std::string> RoundHalfAway(double value, int places) {
 }  // namespace
 
 double Val(std::string_view text) {
+  constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   const std::size_t start = i;
@@ -70,7 +70,7 @@ double Val(std::string_view text) {
     ++i;
     while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   }
-  if (digits == 0) return 0;
+  if (digits == 0) return kNotANumber;
   const std::string_view mantissa = text.substr(start, i - start);
   std::size_t end = i;
   long long exponent = 0;
@@ -86,6 +86,7 @@ double Val(std::string_view text) {
       end = j;
     }
   }
+  if (end != text.size()) return kNotANumber;
   const std::string_view number = text.substr(start, end - start);
   double value = 0;
   const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);

@@ -7,9 +7,10 @@
 
 namespace fw {
 
-// The number that the text spells, read as BASIC does: leading blanks skipped, then the longest
-// prefix that is a decimal number (optional sign, digits with at most one point, optional
-// exponent); 0 where there is none. "" "." "abc" give 0, "1..5" gives 1, ".5.5" gives .5.
+// The number that the text spells when the whole text is one: an optional sign, digits with at
+// most one point and at least one digit, and an optional exponent ("5.", ".5", "00.5", "-1e3").
+// Any other text, the empty one included, gives NaN: a text read only in part ("1.2.3", ".", "1x")
+// must never pass for the number it starts with, and NaN fails every comparison a caller checks.
 double Val(std::string_view text);
 
 // The number written after a mask. Supported mask characters: "#" (optional digit), "0" (digit),

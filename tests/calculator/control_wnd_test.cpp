@@ -111,7 +111,13 @@ TEST_F(ControlWndTest, CalculateShowsTheResultOrExactlyOneMessage) {
       {"one written long", "1.00", "5", kRangeMessage, "", "PreFld"},
       {"zero itself", "0", "3", kRangeMessage, "", "PreFld"},
       {"zero written long", ".000", "3", kRangeMessage, "", "PreFld"},
-      {"a lone point reads as zero", ".", "3", kRangeMessage, "", "PreFld"},
+      {"ratio zero written with a point", ".5", ".0", "", ".0000", "PreFld"},
+      {"pretest a lone point", ".", "3", kRangeMessage, "", "PreFld"},
+      {"pretest with two points", ".1.5", "3", kRangeMessage, "", "PreFld"},
+      {"ratio a lone point", ".5", ".", kRatioMessage, "", "LikeFld"},
+      {"ratio two points", ".5", "..", kRatioMessage, "", "LikeFld"},
+      {"ratio with two points", ".5", "1.2.3", kRatioMessage, "", "LikeFld"},
+      {"pretest refused before the ratio", ".1.5", ".", kRangeMessage, "", "PreFld"},
   };
   for (bool resultOnView : {false, true}) {
     for (const CalculateCase& c : cases) {

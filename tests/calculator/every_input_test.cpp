@@ -3,8 +3,10 @@
 // or a result that agrees with an independent odds computation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -13,14 +15,13 @@
 namespace quorvan {
 namespace {
 
-// A decimal fraction as a reader takes it: digits with at most one point; stops at a second
-// point; nothing (or a lone point) is 0.
+// A decimal fraction as a reader takes it: digits with at most one point and at least one digit;
+// any other text is no number (NaN).
 double ReadDecimal(std::string_view text) {
-  const std::size_t first = text.find('.');
-  const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
-  const std::string prefix(text.substr(0, second));
-  if (prefix.empty() || prefix == ".") return 0.0;
-  return std::strtod(prefix.c_str(), nullptr);
+  const bool oneNumber = std::ranges::count(text, '.') <= 1 &&
+                         std::ranges::any_of(text, [](char c) { return c >= '0' && c <= '9'; });
+  return oneNumber ? std::strtod(std::string(text).c_str(), nullptr)
+                   : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Bayes with odds formed explicitly: posttest odds = pretest odds * ratio.
@@ -40,7 +41,7 @@ bool IsMaskedResult(std::string_view text) {
 using EveryInputTest = ControlWndFixture;
 
 TEST_F(EveryInputTest, EveryTypeablePretestGivesOneMessageOrTheRightResult) {
-  const char* const ratios[] = {"0", "1", "7.408", "99999", "1..5"};
+  const char* const ratios[] = {"0", "1", "7.408", "99999", "1..5", "."};
   const std::string alphabet = "0123456789.";
   std::string pretest;
   long checked = 0;
@@ -60,6 +61,10 @@ TEST_F(EveryInputTest, EveryTypeablePretestGivesOneMessageOrTheRightResult) {
       } else if (!(p > 0.0 && p < 1.0)) {
         ASSERT_EQ(messages.size(), 1u) << text;
         ASSERT_EQ(messages[0], "Pretest probability must range from .00001 to .99999") << text;
+      } else if (std::isnan(ReadDecimal(ratio))) {
+        ASSERT_EQ(messages, std::vector<std::string>{"Please enter the Likelihood Ratio.\r\n"})
+            << text << " / " << ratio;
+        ASSERT_EQ(shown, "") << text << " / " << ratio;
       } else {
         ASSERT_TRUE(messages.empty()) << text << " / " << ratio;
         ASSERT_TRUE(IsMaskedResult(shown)) << text << " / " << ratio << " -> " << shown;
@@ -84,7 +89,7 @@ TEST_F(EveryInputTest, EveryTypeablePretestGivesOneMessageOrTheRightResult) {
       if (i == length) break;
     }
   }
-  EXPECT_EQ(checked, 177156L * 5);
+  EXPECT_EQ(checked, 177156L * 6);
 }
 
 }  // namespace

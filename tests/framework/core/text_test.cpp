@@ -8,41 +8,62 @@
 namespace fw {
 namespace {
 
-TEST(Val, ReadsTheLongestNumberPrefix) {
+TEST(Val, ReadsATextThatIsEntirelyANumberAndGivesNaNForAnyOther) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
   struct Case {
     const char* text;
     double expected;
   };
   const Case cases[] = {
-      {"", 0},
-      {".", 0},
-      {"abc", 0},
-      {"1..5", 1},
-      {".5.5", .5},
-      {"  42", 42},
-      {"\t7", 7},
+      // Numbers, as the calculator's fields let them be typed.
+      {"5.", 5},
+      {".5", .5},
+      {"00.5", .5},
       {"0.03", 0.03},
-      {"+.25", .25},
-      {"-3.5e2x", -350},
-      {"1E3", 1000},
-      {"1e", 1},
-      {"1e+", 1},
-      {"2e-1", 0.2},
-      {"- 5", 0},
-      {"12abc", 12},
-      {"3,5", 3},
-      {".e5", 0},
-      {"-", 0},
+      {"0", 0},
+      {".0", 0},
+      {"1.", 1},
       {"0001.50", 1.5},
-      {"1e400", std::numeric_limits<double>::infinity()},
-      {"-1e400", -std::numeric_limits<double>::infinity()},
+      // Numbers in the other forms a number is written in.
+      {"+.25", .25},
+      {"-3.5e2", -350},
+      {"1E3", 1000},
+      {"2e-1", 0.2},
+      {"1.e2", 100},
+      {"1e400", inf},
+      {"-1e400", -inf},
       {"1e-400", 0},
       {"0.000e999999", 0},
-      {"1.e2", 100},
-      {"1.", 1},
-      {"0x10", 0},
+      // Texts that are numbers only in part, or not at all.
+      {"", nan},
+      {".", nan},
+      {"..", nan},
+      {".1.5", nan},
+      {"1.2.3", nan},
+      {"1..5", nan},
+      {"abc", nan},
+      {"12abc", nan},
+      {"3,5", nan},
+      {"  42", nan},
+      {"42 ", nan},
+      {"\t7", nan},
+      {"- 5", nan},
+      {"-", nan},
+      {".e5", nan},
+      {"1e", nan},
+      {"1e+", nan},
+      {"-3.5e2x", nan},
+      {"0x10", nan},
   };
-  for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
+  for (const auto& c : cases) {
+    const double value = Val(c.text);
+    if (std::isnan(c.expected)) {
+      EXPECT_TRUE(std::isnan(value)) << '"' << c.text << "\" gives " << value;
+    } else {
+      EXPECT_EQ(value, c.expected) << '"' << c.text << '"';
+    }
+  }
 }
 
 TEST(Format, WritesTheNumberAfterTheMask) {
