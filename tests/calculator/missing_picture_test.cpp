@@ -2,19 +2,17 @@
 // cached the picture already.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "calculator/control_wnd.h"
 #include "framework/seams.h"
 #include "framework/testing.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorvan {
 namespace {
 
 TEST(MissingPicture, WindowIsBuiltInFullWithABareBanner) {
-  const auto empty = std::filesystem::path(::testing::TempDir()) / "quorvan_no_pictures";
-  std::filesystem::create_directories(empty);
-  fw::seams::SetPictureFolder(empty);
+  const testing_support::TempFolder empty;
+  fw::seams::SetPictureFolder(empty.Path());
   int messages = 0;
   fw::seams::SetMessageBox([&](std::string_view) { ++messages; });
 

@@ -6,18 +6,15 @@
 #include "calculator/control_wnd.h"
 #include "info_windows/about_wnd.h"
 #include "tests/info_windows/window_fixture.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 class AboutBoxWithoutPictures : public WindowTest {
  protected:
   std::filesystem::path PictureFolder() const override {
-    static const std::filesystem::path empty = [] {
-      auto folder = std::filesystem::temp_directory_path() / "quorvan-no-pictures";
-      std::filesystem::create_directories(folder);
-      return folder;
-    }();
-    return empty;
+    static const testing_support::TempFolder empty;
+    return empty.Path();
   }
 };
 

@@ -9,6 +9,7 @@
 
 #include "framework/core/call_log.h"
 #include "framework/seams.h"
+#include "tests/support/temp_folder.h"
 
 namespace quorvan {
 namespace {
@@ -16,9 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(Pictures, MissingIsAskedForAgainFoundIsKept) {
-  const fs::path folder = fs::path(::testing::TempDir()) / "quorvan_pictures_test";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const testing_support::TempFolder temp;
+  const fs::path& folder = temp.Path();
   fw::seams::SetPictureFolder(folder);
   int lookups = 0;
   fw::SetCallRecorder(
@@ -52,7 +52,6 @@ TEST(Pictures, MissingIsAskedForAgainFoundIsKept) {
   }
   fw::SetCallRecorder({});
   fw::seams::SetPictureFolder({});
-  fs::remove_all(folder);
 }
 
 }  // namespace
