@@ -16,10 +16,13 @@ QIcon ProgramIcon() {
   for (const std::filesystem::path& theme :
        ProgramFileFolders("icons/hicolor", QUORVAN_ICON_INSTALL_DIR)) {
     QIcon icon;
+    // A folder that cannot be read further gives the sizes found before.
     std::error_code error;
-    for (const auto& size : std::filesystem::directory_iterator(theme, error)) {
-      const std::filesystem::path file = size.path() / "apps" / QUORVAN_APP_ID ".png";
-      if (std::filesystem::is_regular_file(file, error)) {
+    for (std::filesystem::directory_iterator size(theme, error), end; !error && size != end;
+         size.increment(error)) {
+      const std::filesystem::path file = size->path() / "apps" / QUORVAN_APP_ID ".png";
+      std::error_code notThere;
+      if (std::filesystem::is_regular_file(file, notThere)) {
         icon.addFile(QString::fromStdString(file.string()));
       }
     }

@@ -1,12 +1,62 @@
 #include "framework/qt_support.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <cstdlib>
 #include <system_error>
 
 namespace fw::qt {
 namespace {
 int dispatchDepth = 0;
+
+std::string DisplayProblem() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* display = std::getenv(variable);
+    if (display && *display) return std::string("cannot open display ") + display;
+  }
+  return "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+}
+
+// What the X11 and the Wayland plugin say when they cannot connect to a display.
+bool SaysNoDisplay(const QString& text) {
+  return text.startsWith(QLatin1String("could not connect to display")) ||
+         text.startsWith(QLatin1String("Failed to create wl_display"));
+}
 }  // namespace
+
+void HeldMessages::Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  const std::lock_guard lock(mutex_);
+  messages_.push_back(
+      {type, context.category ? std::optional<std::string>(context.category) : std::nullopt, text});
+}
+
+void HeldMessages::PassOn(QtMessageHandler handler) {
+  std::vector<Message> messages;
+  {
+    const std::lock_guard lock(mutex_);
+    messages.swap(messages_);
+  }
+  for (const Message& message : messages) {
+    handler(message.type,
+            QMessageLogContext(nullptr, 0, nullptr,
+                               message.category ? message.category->c_str() : nullptr),
+            message.text);
+  }
+}
+
+std::string HeldMessages::Failure(const QString& fatal) {
+  const std::lock_guard lock(mutex_);
+  QStringList reasons;
+  for (const Message& message : messages_) {
+    if (SaysNoDisplay(message.text)) return DisplayProblem();
+    if (message.category && message.category->starts_with("qt.qpa.")) {
+      reasons.append(message.text.simplified());
+    }
+  }
+  // Below its first line Qt lists the plugins it has: left out, to keep to one line.
+  if (reasons.isEmpty()) reasons.append(fatal.section(QLatin1Char('\n'), 0, 0).simplified());
+  return ToStd(reasons.join(QLatin1String("; ")));
+}
 
 std::vector<std::filesystem::path> ProgramFileFolders(std::string_view inBuild,
                                                       std::string_view installed) {

@@ -8,8 +8,10 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QWidget>
+#include <QtGlobal>
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +60,29 @@ std::optional<QString> CharacterOf(const QKeyEvent& event);
 // executable, then `installed` below the prefix of an installed one.
 std::vector<std::filesystem::path> ProgramFileFolders(std::string_view inBuild,
                                                       std::string_view installed);
+
+// Qt's messages while the application object is made: held back, to be passed on once it is
+// made, or read for the reason should Qt end the start-up with a fatal message.
+class HeldMessages {
+ public:
+  void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
+  // Passes the held messages on to `handler` in their order, each in its own category or in none,
+  // and forgets them.
+  void PassOn(QtMessageHandler handler);
+  // Why the start-up failed, in one line, given Qt's fatal message: that no display is set or
+  // that it cannot be opened, when the platform plugin could not connect to one; otherwise what
+  // the platform plugins and their loader said, else the fatal message's first line.
+  std::string Failure(const QString& fatal);
+
+ private:
+  struct Message {
+    QtMsgType type;
+    std::optional<std::string> category;
+    QString text;
+  };
+  std::mutex mutex_;
+  std::vector<Message> messages_;
+};
 
 // Whether InitPluginEntrypoints has made the plug-in controls available.
 bool PluginsReady();

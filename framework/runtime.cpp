@@ -8,10 +8,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "framework/controls.h"
 #include "framework/core/builtin_classes.h"
@@ -89,65 +87,41 @@ bool AnyWindowShown() {
   return false;
 }
 
-// Qt ends a start-up that finds no usable display with a fatal message, the advice to reinstall
+// Qt ends a start-up that cannot make its platform with a fatal message, the advice to reinstall
 // and an abort. While the application object is made, Qt's messages are held back: the fatal one
-// becomes one line naming the display and exit code 1; otherwise they are passed on afterwards.
-// Caught from Qt rather than by trying the display first: only the platform plugin knows which
-// display, of which windowing system, it opens.
-struct HeldMessage {
-  QtMsgType type;
-  std::string category;
-  QString text;
-};
-
-struct HeldMessages {
-  std::mutex mutex;
-  std::vector<HeldMessage> messages;
+// becomes one line saying why and exit code 1; otherwise they are passed on afterwards. Caught
+// from Qt rather than by trying the display first: only the platform plugin knows which display,
+// of which windowing system, it opens.
+struct StartMessages {
+  qt::HeldMessages held;
   std::string programName;
 };
 
-HeldMessages& Held() {
-  static HeldMessages held;
-  return held;
-}
-
-std::string DisplayProblem() {
-  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* display = std::getenv(variable);
-    if (display && *display) return std::string("cannot open display ") + display;
-  }
-  return "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+StartMessages& Start() {
+  static StartMessages start;
+  return start;
 }
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  HeldMessages& held = Held();
+  StartMessages& start = Start();
   if (type != QtFatalMsg) {
-    const std::lock_guard lock(held.mutex);
-    held.messages.push_back({type, context.category ? context.category : "", text});
+    start.held.Hold(type, context, text);
     return;
   }
-  const std::string prefix = held.programName.empty() ? "" : held.programName + ": ";
-  std::fprintf(stderr, "%s%s\n", prefix.c_str(), DisplayProblem().c_str());
+  const std::string prefix = start.programName.empty() ? "" : start.programName + ": ";
+  std::fprintf(stderr, "%s%s\n", prefix.c_str(), start.held.Failure(text).c_str());
   std::fflush(stderr);
   // The application object is half made: no static destructor may run after it.
   std::_Exit(1);
 }
 
 QApplication* MakeApplication(int& argc, char** argv) {
-  HeldMessages& held = Held();
-  if (argc > 0 && argv[0]) held.programName = std::filesystem::path(argv[0]).filename().string();
+  StartMessages& start = Start();
+  if (argc > 0 && argv[0]) start.programName = std::filesystem::path(argv[0]).filename().string();
   const QtMessageHandler passOn = qInstallMessageHandler(HoldMessage);
   auto* app = new FrameworkApplication(argc, argv);
   qInstallMessageHandler(passOn);
-  std::vector<HeldMessage> messages;
-  {
-    const std::lock_guard lock(held.mutex);
-    messages.swap(held.messages);
-  }
-  for (const HeldMessage& message : messages) {
-    passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()),
-           message.text);
-  }
+  start.held.PassOn(passOn);
   return app;
 }
 

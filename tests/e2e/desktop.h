@@ -3,7 +3,8 @@
 // text read back through the X selections with xclip, and what is on screen read through X
 // itself (top-level windows, their titles, properties and geometry, pixels). There is no window
 // manager unless a test starts one; closing a window is the WM_DELETE_WINDOW message a window
-// manager would send. RunAlone runs the program with no desktop at all.
+// manager would send. RunAlone runs the program to its end and keeps what it says: with no desktop
+// at all, or on the display of a Desktop that is alive.
 #pragma once
 
 #include <sys/types.h>
@@ -44,8 +45,8 @@ struct Ended {
   int code = 0;
   std::string errors;
 };
-// Runs `program` with no arguments and no desktop, in the environment changed as given, to its end
-// (bounded by kWaitLimit).
+// Runs `program` with no arguments, in the environment changed as given, to its end (bounded by
+// kWaitLimit). While a Desktop is alive, its display is the one in the environment.
 Ended RunAlone(const std::string& program, const Environment& environment);
 
 class Desktop {

@@ -1,6 +1,7 @@
 // The real program on its own X display, used as a user would: it is started with no arguments,
 // fed clicks and keys, read back from the screen and the X selections, and closed the way a
-// window manager closes a window. Started with no display to open, it says so and ends.
+// window manager closes a window. Started with no display to open, it says so and ends; started
+// with a platform it cannot make, it names Qt's reason and ends.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -385,6 +386,14 @@ std::string UnusedDisplay() {
   throw std::runtime_error("no unused display number");
 }
 
+// A start that failed: one line on standard error, in the program's name, and the exit code 1.
+void ExpectOneLineAndCodeOne(const Ended& ended) {
+  EXPECT_EQ(ended.code, 1);
+  EXPECT_EQ(std::count(ended.errors.begin(), ended.errors.end(), '\n'), 1) << ended.errors;
+  EXPECT_TRUE(ended.errors.starts_with("quorvan: ")) << ended.errors;
+  EXPECT_TRUE(ended.errors.ends_with('\n')) << ended.errors;
+}
+
 TEST(WithoutADisplay, TheProgramNamesTheProblemInOneLineAndEndsWithCodeOne) {
   const std::string unused = UnusedDisplay();
   const struct {
@@ -402,11 +411,17 @@ TEST(WithoutADisplay, TheProgramNamesTheProblemInOneLineAndEndsWithCodeOne) {
                                                    {"WAYLAND_DISPLAY", std::nullopt},
                                                    {"QT_QPA_PLATFORM", std::nullopt},
                                                    {"XDG_SESSION_TYPE", std::nullopt}});
-    EXPECT_EQ(ended.code, 1);
-    EXPECT_EQ(std::count(ended.errors.begin(), ended.errors.end(), '\n'), 1) << ended.errors;
-    EXPECT_TRUE(ended.errors.ends_with('\n')) << ended.errors;
+    ExpectOneLineAndCodeOne(ended);
     EXPECT_NE(ended.errors.find(c.named), std::string::npos) << ended.errors;
   }
+}
+
+TEST(OnAWorkingDisplay, APlatformThatCannotBeMadeIsNamedInOneLineAndEndsWithCodeOne) {
+  const Desktop desktop;
+  const Ended ended = RunAlone(QUORVAN_PROGRAM, {{"QT_QPA_PLATFORM", "nonsense"}});
+  ExpectOneLineAndCodeOne(ended);
+  EXPECT_NE(ended.errors.find("\"nonsense\""), std::string::npos) << ended.errors;
+  EXPECT_EQ(ended.errors.find("display"), std::string::npos) << ended.errors;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "framework/picture.h"
 #include "framework/runtime.h"
 #include "tests/framework/gui/gui_fixture.h"
+#include "tests/framework/gui/program_icons.h"
 
 namespace gui_test {
 namespace {
@@ -288,20 +289,14 @@ TEST_F(RuntimeTest, WithoutASeamPicturesComeFromBesideTheExecutable) {
 }
 
 TEST_F(RuntimeTest, TheRegisteredApplicationGivesWindowsItsProductNameDesktopEntryAndIcon) {
-  QDir beside(QCoreApplication::applicationDirPath());
-  for (int size : {16, 32}) {
-    const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
-    ASSERT_TRUE(beside.mkpath(folder));
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::darkBlue);
-    ASSERT_TRUE(image.save(beside.filePath(folder + "/" QUORVAN_APP_ID ".png")));
-  }
+  QDir icons = WriteProgramIcons({16, 32});
   const QString nameBefore = QCoreApplication::applicationName();
   auto app =
       fw::RuntimeCheckCast<fw::Application>(fw::RuntimeNewObject(fw::Application::StaticClass()));
   app->x_SetVersionData(1, 2, 3, 4, 3, "notice", "1.2", "Sample Product");
   fw::RuntimeRegisterAppObject(app);
-  QDir(beside.filePath("icons")).removeRecursively();
+  icons.cdUp();
+  icons.removeRecursively();
   auto window = OpenWindow("Untitled.Untitled");
   window->SetProperty("Title", std::string());
 
