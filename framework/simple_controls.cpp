@@ -75,7 +75,8 @@ class LabelWidget : public Hosted<QLabel> {
   }
 
  private:
-  // An opaque label paints the colour of what it lies in: its container's fill, else the window's.
+  // Behind its text an opaque label paints the colour of what it lies in: its container's fill,
+  // else the window's.
   void ApplyBackground(const RectControl& o) {
     if (std::optional<QColor> fill = ContainerFill(o)) {
       QPalette p = palette();
