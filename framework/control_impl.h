@@ -5,6 +5,8 @@
 #include <QEnterEvent>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
+#include <QResizeEvent>
 #include <QSize>
 #include <QWidget>
 #include <memory>
@@ -26,6 +28,12 @@ class ControlWidget {
   virtual QWidget* Widget() = 0;
   // Applies a property that only this kind of control interprets.
   virtual void Apply(std::string_view name) = 0;
+  // What of its rectangle the control shows and takes the mouse in, in its own coordinates: all
+  // of it, unless the kind shows less (a label its text, a transparent canvas its backdrop).
+  virtual QRegion Shape() { return Widget()->rect(); }
+  // Brings where the widget paints and takes the mouse in line with Shape and Enabled: what lies
+  // under the rest, and under a disabled control, shows through and gets the clicks.
+  void Reshape();
   void Detach() { owner_ = nullptr; }
   RectControl* Owner() const { return owner_; }
 
@@ -39,7 +47,8 @@ class ControlWidget {
   RectControl* owner_;
 };
 
-// Adds what every control widget shares to a Qt widget class: MouseEnter and MouseExit.
+// Adds what every control widget shares to a Qt widget class: MouseEnter, MouseExit and the
+// shape following the size.
 template <class Base>
 class Hosted : public Base, public ControlWidget {
  public:
@@ -55,6 +64,10 @@ class Hosted : public Base, public ControlWidget {
   void leaveEvent(QEvent* event) override {
     Raise("MouseExit");
     Base::leaveEvent(event);
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    Base::resizeEvent(event);
+    Reshape();
   }
 };
 

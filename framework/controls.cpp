@@ -37,6 +37,10 @@ void Apply(Control& control, std::string_view name) {
     widget->setVisible(control.BoolProperty("Visible"));
   } else if (name == "Enabled") {
     widget->setEnabled(control.BoolProperty("Enabled", true));
+  } else if (name == "Transparent") {
+    // An opaque control first paints the background of what it lies in; the kind may add its own.
+    widget->setAutoFillBackground(!control.BoolProperty("Transparent"));
+    impl.host->Apply(name);
   } else if (name == "Tooltip") {
     widget->setToolTip(qt::ToQString(control.StringProperty("Tooltip")));
   } else if (name == "Name") {
@@ -47,6 +51,8 @@ void Apply(Control& control, std::string_view name) {
       if (Ref<Window> window = control.Window()) TabOrderChanged(*window);
     }
   }
+  // The shape may follow from any property: the size, the text, the font, the picture.
+  impl.host->Reshape();
 }
 
 }  // namespace
@@ -91,6 +97,22 @@ bool ControlWidget::Raise(std::string_view eventName, const EventArgs& args) {
   qt::DispatchScope scope;
   Ref<Object> keep = owner->weak_from_this().lock();
   return qt::Dispatch<bool>([&] { return owner->RaiseEvent(number, args); }, false);
+}
+
+void ControlWidget::Reshape() {
+  QWidget* widget = Widget();
+  const QRegion shape = owner_ ? Shape() : QRegion(widget->rect());
+  // Qt takes an empty mask for none: a region beside the widget leaves nothing of it.
+  static const QRegion nowhere(-1, -1, 1, 1);
+  if (shape.isEmpty()) {
+    widget->setMask(nowhere);
+  } else if (shape == QRegion(widget->rect())) {
+    widget->clearMask();
+  } else {
+    widget->setMask(shape);
+  }
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents,
+                       owner_ && !owner_->BoolProperty("Enabled", true));
 }
 
 ControlWidget* MakeControlWidget(RectControl& control, QWidget* parent) {
@@ -195,7 +217,9 @@ const ClassInfo& RoundRectangle::StaticClass() {
 void Canvas::Backdrop(Ref<Picture> picture) {
   CheckGuiThread();
   backdrop_ = std::move(picture);
-  if (impl().widget) impl().widget->update();
+  if (!impl().widget) return;
+  impl().host->Reshape();
+  impl().widget->update();
 }
 
 Ref<Picture> Canvas::Backdrop() const {

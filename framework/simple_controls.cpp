@@ -64,10 +64,20 @@ class LabelWidget : public Hosted<QLabel> {
     }
   }
 
+  // A label is its text: round it, also where the locks stretch the label over other controls,
+  // those show and take the clicks.
+  QRegion Shape() override {
+    if (text().isEmpty()) return {};
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    // A pixel more on each side keeps the glyphs' smoothed edges.
+    return fontMetrics().boundingRect(contentsRect(), flags, text()).adjusted(-1, -1, 1, 1) &
+           rect();
+  }
+
  private:
-  // An opaque label paints the colour of what it lies in: its container's fill, else the window's.
+  // Behind its text an opaque label paints the colour of what it lies in: its container's fill,
+  // else the window's.
   void ApplyBackground(const RectControl& o) {
-    setAutoFillBackground(!o.BoolProperty("Transparent"));
     if (std::optional<QColor> fill = ContainerFill(o)) {
       QPalette p = palette();
       p.setColor(QPalette::Window, *fill);
@@ -145,6 +155,14 @@ class CanvasWidget : public Hosted<QWidget> {
 
   void Apply(std::string_view name) override {
     if (name == "AllowFocus" || name == "TabStop") setFocusPolicy(FocusPolicyOf(*Owner()));
+  }
+
+  // Transparent, the canvas is its backdrop alone; opaque, its whole rectangle.
+  QRegion Shape() override {
+    if (!Owner()->BoolProperty("Transparent")) return rect();
+    Ref<Picture> backdrop = canvas_.Backdrop();
+    if (!backdrop) return {};
+    return QRect(QPoint(0, 0), backdrop->impl().image.deviceIndependentSize().toSize()) & rect();
   }
 
  protected:

@@ -91,12 +91,17 @@ class TextBehaviour {
 
 // The properties both text widgets show alike; false for any other.
 bool ApplyShared(QWidget& widget, const RectControl& o, std::string_view name) {
-  if (name == "TextColor" || name == "BackgroundColor") {
+  if (name == "TextColor" || name == "BackgroundColor" || name == "Transparent") {
     QPalette p = widget.palette();
     if (o.Property("TextColor"))
       p.setColor(QPalette::Text, qt::ToQColor(o.ColorProperty("TextColor")));
-    if (o.Property("BackgroundColor")) {
+    // Transparent, the text lies on what lies under the control, whatever BackgroundColor says.
+    if (o.BoolProperty("Transparent")) {
+      p.setColor(QPalette::Base, Qt::transparent);
+    } else if (o.Property("BackgroundColor")) {
       p.setColor(QPalette::Base, qt::ToQColor(o.ColorProperty("BackgroundColor")));
+    } else {
+      p.setColor(QPalette::Base, QApplication::palette(&widget).color(QPalette::Base));
     }
     widget.setPalette(p);
   } else if (qt::IsFontProperty(name)) {
@@ -309,7 +314,9 @@ class TextBox : public TextWidget<QTextEdit> {
     } else if (name == "TextAlignment" || name == "LineSpacing" || name == "LineHeight") {
       ApplyParagraphs();
     } else if (name == "HideSelection" || ApplyShared(*this, o, name)) {
-      if (name == "TextColor" || name == "BackgroundColor" || name == "HideSelection")
+      if (name == "Transparent") viewport()->setAutoFillBackground(!o.BoolProperty("Transparent"));
+      if (name == "TextColor" || name == "BackgroundColor" || name == "HideSelection" ||
+          name == "Transparent")
         ShowSelection(o);
     }
   }

@@ -76,20 +76,21 @@ QFont Font(double pixelSize, QFont::Weight weight) {
 }
 
 // A banner: the product name and what it does on a navy field, the curves at its right end. The
-// bottom `covered` rows lie under a control of the window (the calculator's credit line), so the
-// figure keeps to the rows above them.
+// bottom `covered` rows lie under a control of the window (the calculator's credit line), whose
+// text shows on them: the figure keeps to the rows above and leaves those clear.
 QImage Banner(int width, int height, int covered) {
   QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
 
+  const double shown = height - covered;
   QLinearGradient field(0, 0, width, height);
   field.setColorAt(0.0, kNavy);
   field.setColorAt(1.0, kBlue);
-  painter.fillRect(image.rect(), field);
+  painter.fillRect(QRectF(0, 0, width, shown), field);
 
-  const double shown = height - covered;
   const double margin = shown * 0.16;
   const double side = shown - 2 * margin;
   const QRectF plot(width - margin * 1.6 - side * 1.5, margin, side * 1.5, side);

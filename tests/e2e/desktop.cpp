@@ -317,6 +317,12 @@ std::string Desktop::Selection(const std::string& which) {
   return Run({"xclip", "-o", "-selection", which});
 }
 
+void Desktop::Resize(const TopWindow& window, int width, int height) {
+  const uint32_t size[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+  xcb_configure_window(x_, window.id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+  xcb_flush(x_);
+}
+
 std::optional<Rgb> Desktop::Pixel(const TopWindow& window, int x, int y) {
   Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
       x_,

@@ -92,6 +92,9 @@ class Desktop {
   // The text of the PRIMARY or CLIPBOARD selection, empty when nobody owns it.
   std::string Selection(const std::string& which);
 
+  // Asks X to give the window that size, as a user dragging its edge would; it keeps its place.
+  void Resize(const TopWindow& window, int width, int height);
+
   // The colour at window coordinates; nothing while the window cannot be read (unmapped).
   std::optional<Rgb> Pixel(const TopWindow& window, int x, int y);
   void Close(const TopWindow& window);

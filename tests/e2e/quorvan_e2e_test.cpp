@@ -361,6 +361,44 @@ TEST_F(EndToEnd, UnderAWindowManagerTheAboutBoxStaysAboveTheCalculatorClickedBes
   EXPECT_GT(place(about->id), place(calculator->id)) << "the calculator buried the About box";
 }
 
+// The locks stretch the credit line, the banner and the captions over the fields as the window
+// grows, and shrink them as it gets shorter: at either height the fields still show through them,
+// take clicks and typing, and Calculate answers.
+TEST_F(EndToEnd, AtATallerAndAShorterHeightTheFieldsShowTakeTypingAndCalculateAnswers) {
+  const TopWindow calculator = StartWithCalculator();
+  const int menuBar = MenuBarHeight(calculator);
+  // Some pixel of the rectangle, in the window's coordinates below the menu bar, is text.
+  const auto showsText = [&](int left, int top, int width, int height) {
+    for (int y = top; y < top + height; y += 3) {
+      for (int x = left; x < left + width; ++x) {
+        const std::optional<Rgb> c = desktop_.Pixel(calculator, x, y + menuBar);
+        if (c && c->r < 100 && c->g < 100) return true;
+      }
+    }
+    return false;
+  };
+  for (const int grown : {300, -15}) {
+    SCOPED_TRACE("grown by " + std::to_string(grown));
+    // Without a window manager the window keeps its place, so `calculator` still finds it.
+    desktop_.Resize(calculator, calculator.width, calculator.height + grown);
+    ASSERT_TRUE(desktop_.WaitForWindow([&](const TopWindow& w) {
+      return w.id == calculator.id && w.height == calculator.height + grown;
+    }));
+    ClickControl(calculator, kClearBtn);
+    // Inside each field, off its centred caret, the frame's pale fill shows through all above it.
+    for (const Point field : {kPreFld, kLikeFld}) {
+      EXPECT_TRUE(Shows(calculator, field.x - 40, field.y + menuBar, IsPaleField))
+          << "the frame does not show through the field at " << field.x;
+    }
+    EXPECT_TRUE(showsText(85, 223, 101, 35)) << "pretest caption hidden";
+    EXPECT_TRUE(showsText(274, 222, 101, 36)) << "likelihood ratio caption hidden";
+    Calculate(calculator, ".03", "7.408");
+    EXPECT_EQ(ReadField(calculator, kPreFld), ".03");
+    EXPECT_EQ(ReadField(calculator, kLikeFld), "7.408");
+    EXPECT_EQ(ReadField(calculator, kPostFld), ".1864");
+  }
+}
+
 TEST_F(EndToEnd, InstalledProgramFindsItsPicturesAndIcon) {
   const std::string prefix = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/prefix";
   const std::string install = std::string("\"") + QUORVAN_CMAKE + "\" --install \"" +

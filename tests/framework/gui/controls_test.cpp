@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QWindow>
+#include <type_traits>
 
 #include "framework/picture.h"
 #include "tests/framework/gui/gui_fixture.h"
@@ -355,12 +357,17 @@ TEST_F(ControlsTest, ARoundRectangleIsPaintedWithItsColours) {
   EXPECT_NE(image.pixelColor(0, 0), QColor(0x00, 0x00, 0x99));
 }
 
+// Makes the picture look-up find a picture of one colour and that size under `name` in `folder`.
+void ServePicture(const QTemporaryDir& folder, const char* name, int size, Qt::GlobalColor colour) {
+  QImage picture(size, size, QImage::Format_RGB32);
+  picture.fill(colour);
+  ASSERT_TRUE(picture.save(folder.filePath(name)));
+  fw::seams::SetPictureFolder(folder.path().toStdString());
+}
+
 TEST_F(ControlsTest, ACanvasDrawsItsBackdropAtTheTopLeft) {
   QTemporaryDir folder;
-  QImage red(10, 10, QImage::Format_RGB32);
-  red.fill(Qt::red);
-  ASSERT_TRUE(red.save(folder.filePath("red.png")));
-  fw::seams::SetPictureFolder(folder.path().toStdString());
+  ServePicture(folder, "red.png", 10, Qt::red);
   auto canvas = AddControl<fw::Canvas>(*window, "Banner", 0, 0, 40, 40);
   canvas->Backdrop(fw::RuntimeGetPictureFromResourceManager("red.png"));
   fw::seams::SetPictureFolder({});
@@ -368,6 +375,78 @@ TEST_F(ControlsTest, ACanvasDrawsItsBackdropAtTheTopLeft) {
   QImage image = fw::testing::WidgetOf(*canvas)->grab().toImage();
   EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
   EXPECT_NE(image.pixelColor(20, 20), QColor(Qt::red));
+}
+
+// The upper control of the layers below, over the button, with what its kind shows: a text
+// control its own background, a label its text, a canvas a 40 by 40 picture at its top left.
+template <class C>
+void AddOver(TestWindow& w) {
+  auto over = AddControl<C>(w, "Over", 10, 50, 120, 60);
+  if constexpr (std::is_base_of_v<fw::TextEdit, C>) {
+    over->SetProperty("BackgroundColor", fw::Color{0x00, 0xC0, 0x00, 0});
+  } else if constexpr (std::is_same_v<C, fw::Label>) {
+    over->Text("Caption");
+  } else if constexpr (std::is_same_v<C, fw::Canvas>) {
+    over->Backdrop(fw::RuntimeGetPictureFromResourceManager("blue.png"));
+  }
+}
+
+// Each kind of control laid over a button made before it, as the locks lay a stretched control
+// over others: where the upper one shows nothing of its own, the button shows; the click goes to
+// the upper one only where it is enabled and is there to be clicked.
+TEST_F(ControlsTest, WhatAControlLeavesUncoveredShowsAndTakesTheClicks) {
+  QTemporaryDir folder;
+  ServePicture(folder, "blue.png", 40, Qt::blue);
+  struct Seen {
+    bool showsUnder;
+    bool takesClick;
+  };
+  const struct {
+    const char* kind;
+    void (*add)(TestWindow&);
+    QPoint probe;  // in the upper control
+    Seen transparent, opaque;
+  } cases[] = {
+      {"text field", &AddOver<fw::TextField>, {60, 30}, {true, true}, {false, true}},
+      {"text area", &AddOver<fw::TextArea>, {60, 30}, {true, true}, {false, true}},
+      {"label, below its text", &AddOver<fw::Label>, {60, 45}, {true, false}, {true, false}},
+      {"bevel button", &AddOver<fw::BevelButton>, {60, 30}, {false, true}, {false, true}},
+      {"canvas, beside its picture", &AddOver<fw::Canvas>, {80, 30}, {true, false}, {false, true}},
+      {"canvas, on its picture", &AddOver<fw::Canvas>, {20, 20}, {false, true}, {false, true}},
+      {"round rectangle", &AddOver<fw::RoundRectangle>, {60, 30}, {false, true}, {false, true}},
+  };
+  // The button's face is red, shaded by the style.
+  const auto isUnder = [](QColor c) { return c.red() - c.green() > 80 && c.red() - c.blue() > 80; };
+  for (const auto& c : cases) {
+    for (const bool transparent : {true, false}) {
+      for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(std::string(c.kind) + (transparent ? ", transparent" : ", opaque") +
+                     (enabled ? "" : ", disabled"));
+        auto w = OpenWindow("Layers.Layers", [&](TestWindow& w) {
+          auto under = AddControl<fw::BevelButton>(w, "Under", 10, 50, 120, 60);
+          under->SetProperty("HasBackgroundColor", true);
+          under->SetProperty("BackgroundColor", fw::Color{0xFF, 0x00, 0x00, 0});
+          Bind(w, *under, fw::kBevelButtonActionEvent, &TestWindow::Action);
+          c.add(w);
+          auto over = fw::RuntimeCheckCast<fw::RectControl>(w.ControlByName("Over"));
+          over->SetProperty("Transparent", transparent);
+          over->Enabled(enabled);
+        });
+        const Seen& expected = transparent ? c.transparent : c.opaque;
+        QWidget* client = fw::testing::ClientAreaOf(*w);
+        const QPoint at = QPoint(10, 50) + c.probe;
+        const QColor shown = client->grab().toImage().pixelColor(at);
+        EXPECT_EQ(isUnder(shown), expected.showsUnder) << qPrintable(shown.name());
+        w->log.clear();
+        QTest::mouseClick(client->window()->windowHandle(), Qt::LeftButton, {},
+                          client->mapTo(client->window(), at));
+        const bool reachedUnder = std::ranges::count(w->log, "Under Action") == 1;
+        EXPECT_EQ(reachedUnder, !(enabled && expected.takesClick));
+        fw::testing::CloseAllWindows();
+      }
+    }
+  }
+  fw::seams::SetPictureFolder({});
 }
 
 }  // namespace
