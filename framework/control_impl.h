@@ -88,6 +88,8 @@ ControlWidget* MakeControlWidget(RectControl& control, QWidget* parent);
 ControlWidget* MakeTextWidget(RectControl& control, QWidget* parent);
 ControlWidget* MakeSimpleWidget(RectControl& control, QWidget* parent);
 
+enum class TextCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
+
 // The focused text control's editing commands, for the Edit menu's built-in items.
 class TextCommands {
  public:
@@ -98,6 +100,8 @@ class TextCommands {
   virtual void Paste() = 0;
   virtual void Clear() = 0;
   virtual void SelectAll() = 0;
+  // Whether the command would change the text, the selection or the clipboard now.
+  virtual bool WouldAct(TextCommand command) const = 0;
 };
 
 // Applies the client-area size to every control of the window, for the locks.

@@ -2,6 +2,8 @@
 // QTest input and read what they show. Program code never includes this header.
 #pragma once
 
+#include <string_view>
+
 class QWidget;
 class QMenuBar;
 
@@ -18,6 +20,9 @@ QWidget* ClientAreaOf(const Window& window);
 QWidget* WidgetOf(const RectControl& control);
 // The window's Qt menu bar, brought up to date with its MenuItem tree; nullptr without one.
 QMenuBar* MenuBarOf(const Window& window);
+// Whether the window's menu item of that name shows enabled when the user opens its menu now (the
+// menu opens and closes again). False for a name the window's menu bar does not show.
+bool ShownEnabled(const Window& window, std::string_view itemName);
 // Removes every window (as after a run), so that tests start from nothing.
 void CloseAllWindows();
 

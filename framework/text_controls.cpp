@@ -134,7 +134,30 @@ class TextWidget : public Hosted<Base>, public TextCommands {
   void Copy() override { this->copy(); }
   void SelectAll() override { this->selectAll(); }
 
+  // Whether the command (those above, and each widget's Paste and Clear) would act now.
+  bool WouldAct(TextCommand command) const override {
+    const bool editable = !this->isReadOnly();
+    switch (command) {
+      case TextCommand::Undo:  // an edit of the user's to take back, in editable text
+        return editable && UndoAvailable();
+      case TextCommand::Cut:  // a selection to copy: in read-only text Cut only copies
+      case TextCommand::Copy:
+        return SelectedLength() > 0;
+      case TextCommand::Paste:  // editable text and text to paste (KeyDown may still refuse it)
+        return editable && !QGuiApplication::clipboard()->text().isEmpty();
+      case TextCommand::Clear:  // a selection in editable text
+        return editable && SelectedLength() > 0;
+      case TextCommand::SelectAll:  // text not all selected yet, as Qt's line-edit menu decides:
+        return SelectedLength() < TextLength();  // once it is, Select All changes nothing
+    }
+    return false;
+  }
+
  protected:
+  virtual bool UndoAvailable() const = 0;
+  virtual qsizetype TextLength() const = 0;
+  virtual qsizetype SelectedLength() const = 0;
+
   // What both widgets first do with a key press: the Cut and Paste keys (Ctrl+X, Shift+Delete,
   // Ctrl+V, Shift+Insert) run the commands, as the Edit menu does, and a character goes to KeyDown
   // (Tab went there in event()). True when that took the key; `character` is what KeyDown saw.
@@ -211,6 +234,10 @@ class LineEdit : public TextWidget<QLineEdit> {
   }
 
  protected:
+  bool UndoAvailable() const override { return isUndoAvailable(); }
+  qsizetype TextLength() const override { return text().size(); }
+  qsizetype SelectedLength() const override { return selectionLength(); }
+
   void keyPressEvent(QKeyEvent* e) override {
     std::optional<QString> character;
     if (KeyTaken(*e, character)) return;
@@ -327,6 +354,14 @@ class TextBox : public TextWidget<QTextEdit> {
   }
 
  protected:
+  bool UndoAvailable() const override { return document()->isUndoAvailable(); }
+  // The document counts one paragraph separator past its last character.
+  qsizetype TextLength() const override { return document()->characterCount() - 1; }
+  qsizetype SelectedLength() const override {
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+  }
+
   void keyPressEvent(QKeyEvent* e) override {
     std::optional<QString> character;
     if (KeyTaken(*e, character)) return;

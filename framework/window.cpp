@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "framework/control_impl.h"
 #include "framework/controls.h"
@@ -41,9 +42,13 @@ int Clamp(std::int64_t value, int low, int high) {
   return static_cast<int>(std::clamp<std::int64_t>(value, low, std::max(low, high)));
 }
 
-void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window);
+using MenuActions = decltype(Window::Impl::menuActions);
 
-void AddItem(QWidget* container, const Ref<MenuItem>& item, const std::weak_ptr<Window>& window) {
+void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window,
+              MenuActions& actions);
+
+void AddItem(QWidget* container, const Ref<MenuItem>& item, const std::weak_ptr<Window>& window,
+             MenuActions& actions) {
   auto* menu = qobject_cast<QMenu*>(container);
   if (item->IsSeparator()) {
     if (menu) menu->addSeparator()->setObjectName(qt::ToQString(item->Name()));
@@ -53,7 +58,10 @@ void AddItem(QWidget* container, const Ref<MenuItem>& item, const std::weak_ptr<
   if (!item->Children().empty()) {
     auto* submenu = new QMenu(text, container);
     submenu->setObjectName(qt::ToQString(item->Name()));
-    AddItems(submenu, *item, window);
+    QObject::connect(submenu, &QMenu::aboutToShow, submenu, [window] {
+      if (Ref<Window> w = window.lock()) w->impl().EnableMenuItems();
+    });
+    AddItems(submenu, *item, window, actions);
     submenu->menuAction()->setVisible(item->Visible());
     container->addAction(submenu->menuAction());
     return;
@@ -70,10 +78,31 @@ void AddItem(QWidget* container, const Ref<MenuItem>& item, const std::weak_ptr<
     if (Ref<Window> w = window.lock()) w->ChooseMenuItem(name);
   });
   container->addAction(action);
+  actions.emplace_back(action, item);
 }
 
-void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window) {
-  for (const Ref<MenuItem>& child : parent.Children()) AddItem(menu, child, window);
+void AddItems(QWidget* menu, const MenuItem& parent, const std::weak_ptr<Window>& window,
+              MenuActions& actions) {
+  for (const Ref<MenuItem>& child : parent.Children()) AddItem(menu, child, window, actions);
+}
+
+struct EditItem {
+  std::string_view name;
+  TextCommand command;
+  void (TextCommands::*run)();
+};
+constexpr EditItem kEditItems[] = {
+    {"EditUndo", TextCommand::Undo, &TextCommands::Undo},
+    {"EditCut", TextCommand::Cut, &TextCommands::Cut},
+    {"EditCopy", TextCommand::Copy, &TextCommands::Copy},
+    {"EditPaste", TextCommand::Paste, &TextCommands::Paste},
+    {"EditClear", TextCommand::Clear, &TextCommands::Clear},
+    {"EditSelectAll", TextCommand::SelectAll, &TextCommands::SelectAll}};
+
+// The Edit item of that name with its built-in text command, or nullptr.
+const EditItem* EditItemNamed(std::string_view name) {
+  auto found = std::ranges::find(kEditItems, name, &EditItem::name);
+  return found == std::end(kEditItems) ? nullptr : found;
 }
 
 // The text a key press gives a window's KeyDown: the character it types, or for keys that type
@@ -214,7 +243,9 @@ void Window::Impl::SyncMenuBar(Window& window) {
   if (menuRendered && renderedRevision == menuBar->Revision()) return;
   QMenuBar* bar = widget->menuBar();
   bar->clear();
-  AddItems(bar, *menuBar, std::static_pointer_cast<Window>(window.shared_from_this()));
+  menuActions.clear();
+  AddItems(bar, *menuBar, std::static_pointer_cast<Window>(window.shared_from_this()), menuActions);
+  EnableMenuItems();
   bar->setVisible(window.BoolProperty("MenuBarVisible", true));
   menuRendered = true;
   renderedRevision = menuBar->Revision();
@@ -292,19 +323,40 @@ bool Window::Impl::RunBuiltInItem(std::string_view itemName) {
     Quit(0);
     return true;
   }
-  static constexpr std::string_view kEditItems[] = {"EditUndo",  "EditCut",   "EditCopy",
-                                                    "EditPaste", "EditClear", "EditSelectAll"};
-  if (std::ranges::find(kEditItems, itemName) == std::end(kEditItems)) return false;
-  QWidget* focus = widget ? widget->focusWidget() : nullptr;
-  auto* text = dynamic_cast<TextCommands*>(focus);
+  const EditItem* edit = EditItemNamed(itemName);
+  TextCommands* text = edit ? FocusedText() : nullptr;
   if (!text) return false;
-  if (itemName == "EditUndo") text->Undo();
-  if (itemName == "EditCut") text->Cut();
-  if (itemName == "EditCopy") text->Copy();
-  if (itemName == "EditPaste") text->Paste();
-  if (itemName == "EditClear") text->Clear();
-  if (itemName == "EditSelectAll") text->SelectAll();
+  (text->*edit->run)();
   return true;
+}
+
+TextCommands* Window::Impl::FocusedText() const {
+  return dynamic_cast<TextCommands*>(widget ? widget->focusWidget() : nullptr);
+}
+
+// An item acts where this window registered a handler for it (its result is not known before),
+// or where its built-in action would: Quit always, an Edit command where the focused text control
+// would take it. Any other item, About among them, would do nothing without a handler.
+bool Window::Impl::WouldAct(const MenuItem& item) const {
+  for (const auto& [name, handler] : menuHandlers) {
+    if (name == item.Name() && handler) return true;
+  }
+  if (item.IsA(QuitMenuItem::StaticClass())) return true;
+  const EditItem* edit = EditItemNamed(item.Name());
+  const TextCommands* text = edit ? FocusedText() : nullptr;
+  return text && text->WouldAct(edit->command);
+}
+
+// Decided when the bar is drawn or a handler registered, when a menu opens and, for a shortcut,
+// when its key is pressed, before Qt matches the key against the enabled shortcuts: so the state
+// is current wherever the user sees or uses it, without following every change of focus,
+// selection, text or clipboard.
+void Window::Impl::EnableMenuItems(const QKeySequence& key) {
+  for (const auto& [action, item] : menuActions) {
+    if (!action || !item->AutoEnable()) continue;
+    if (!key.isEmpty() && action->shortcut() != key) continue;
+    action->setEnabled(WouldAct(*item));
+  }
 }
 
 QSize ClientSizeOf(const Window& window) {
@@ -327,11 +379,18 @@ void TabOrderChanged(const Window& window) {
 
 bool DeliverWindowInput(QObject* receiver, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
+  if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress &&
+      type != QEvent::ShortcutOverride) {
+    return false;
+  }
   if (!receiver->isWidgetType()) return false;
   auto* top = dynamic_cast<WindowWidget*>(static_cast<QWidget*>(receiver)->window());
   if (!top || !top->Owner()) return false;
   Window& window = *top->Owner();
+  if (type == QEvent::ShortcutOverride) {
+    window.impl().EnableMenuItems(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()));
+    return false;
+  }
   qt::DispatchScope scope;
   Ref<Object> keep = window.shared_from_this();
   if (type == QEvent::KeyPress) {
@@ -499,13 +558,14 @@ std::vector<std::string> Window::ControlNames() const {
 
 void Window::AddMenuHandler(std::string_view itemName, Ref<Delegate> handler) {
   CheckGuiThread();
-  for (auto& [name, registered] : impl_->menuHandlers) {
-    if (name == itemName) {
-      registered = std::move(handler);
-      return;
-    }
+  auto registered = std::ranges::find(impl_->menuHandlers, itemName,
+                                      &decltype(impl_->menuHandlers)::value_type::first);
+  if (registered != impl_->menuHandlers.end()) {
+    registered->second = std::move(handler);
+  } else {
+    impl_->menuHandlers.emplace_back(itemName, std::move(handler));
   }
-  impl_->menuHandlers.emplace_back(itemName, std::move(handler));
+  impl_->EnableMenuItems();
 }
 
 bool Window::ChooseMenuItem(std::string_view itemName) {

@@ -7,7 +7,8 @@
 // A window owns its controls (registered by name) and shows its menu bar (shared MenuItem tree)
 // as its own Qt menu bar. Choosing an item calls the handler this window registered for the
 // item's name; where there is none, a QuitMenuItem quits, the standard Edit items act on the
-// focused text control, and anything else does nothing.
+// focused text control, and anything else does nothing. An AutoEnable item shows enabled, and its
+// shortcut works, only where choosing it in that window would act.
 //
 // The window list's properties:
 //   [X] Width, Height within MinimumWidth/Height and MaximumWidth/Height, as the client area's

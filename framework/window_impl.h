@@ -3,6 +3,8 @@
 // coordinates.
 #pragma once
 
+#include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -20,6 +22,8 @@ class QEvent;
 class QObject;
 
 namespace fw {
+
+class TextCommands;
 
 class ClientArea : public QWidget {
  public:
@@ -53,6 +57,8 @@ struct Window::Impl {
   std::vector<std::pair<std::string, Ref<Object>>> controls;
   std::vector<std::pair<std::string, Ref<Delegate>>> menuHandlers;
   Ref<MenuItem> menuBar;
+  // Each rendered item's action, for its enabling.
+  std::vector<std::pair<QPointer<QAction>, Ref<MenuItem>>> menuActions;
   std::uint64_t renderedRevision = 0;
   bool menuRendered = false;
   bool constructed = false;
@@ -74,6 +80,13 @@ struct Window::Impl {
   void ApplyTabOrder();
   void Place(const Window& window);
   bool RunBuiltInItem(std::string_view itemName);
+  // The focused control's text commands, where a text control has the focus.
+  TextCommands* FocusedText() const;
+  // Whether choosing the item in this window would act now.
+  bool WouldAct(const MenuItem& item) const;
+  // Enables each AutoEnable item where it would act; with a key, only the items it is the
+  // shortcut of.
+  void EnableMenuItems(const QKeySequence& key = {});
 };
 
 // The client-area size controls are laid out against: the real one once the window was shown.
@@ -84,7 +97,8 @@ Ref<Object> ControlNamed(const Window& window, std::string_view name);
 void TabOrderChanged(const Window& window);
 
 // Delivers a key press or mouse press to the window it happens in when the window's class handles
-// KeyDown or MouseDown; true when the handler swallowed it.
+// KeyDown or MouseDown; true when the handler swallowed it. Before a key is matched against the
+// shortcuts, brings the enabling of the items it is the shortcut of up to date.
 bool DeliverWindowInput(QObject* receiver, QEvent* event);
 
 namespace testing_detail {

@@ -1,12 +1,15 @@
 // The help window on the real framework: one instance, its look, its text and its way back.
 #include "info_windows/help_wnd.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
 #include "calculator/control_wnd.h"
+#include "framework/core/builtin_classes.h"
 #include "info_windows/help_text.h"
 #include "tests/info_windows/window_fixture.h"
 
@@ -74,6 +77,49 @@ TEST_F(HelpWindow, ItemsItDoesNotHandleOpenNothingOfItsOwn) {
     EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr);
     EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
   }
+}
+
+// Of the program's menus, each window enables only what would act there.
+TEST_F(HelpWindow, EachWindowEnablesOnlyTheMenuItemsThatWouldActInIt) {
+  fw::Ref<class ControlWnd> calculator = ControlWnd();
+  fw::Ref<class helpWnd> help = helpWnd();
+  const struct {
+    const char* item;
+    bool inCalculator, inHelp;
+  } items[] = {
+      {"FileQuit", true, true},
+      {"AboutItem", true, false},
+      {"InfoItem", true, false},
+      {"ControlItem", false, true},
+  };
+  for (const auto& row : items) {
+    SCOPED_TRACE(row.item);
+    EXPECT_EQ(fw::testing::ShownEnabled(*calculator, row.item), row.inCalculator);
+    EXPECT_EQ(fw::testing::ShownEnabled(*help, row.item), row.inHelp);
+  }
+
+  // The read-only result, selected: it can be copied and nothing else.
+  fw::Must(calculator->PreFld()).Text(".03");
+  fw::Must(calculator->LikeFld()).Text("7.408");
+  fw::Must(calculator->computeBtn()).RaiseEvent(fw::kBevelButtonActionEvent);
+  fw::TextField& result = fw::Must(calculator->PostFld());
+  result.SetFocus();
+  QMetaObject::invokeMethod(fw::testing::WidgetOf(result), "selectAll");
+  QGuiApplication::clipboard()->setText(".5");
+  const struct {
+    const char* item;
+    bool enabled;
+  } onResult[] = {{"EditCopy", true},   {"EditCut", true},        {"EditPaste", false},
+                  {"EditClear", false}, {"EditSelectAll", false}, {"EditUndo", false}};
+  for (const auto& row : onResult) {
+    EXPECT_EQ(fw::testing::ShownEnabled(*calculator, row.item), row.enabled) << row.item;
+  }
+
+  // An input takes a paste only when there is text to paste.
+  fw::Must(calculator->PreFld()).SetFocus();
+  EXPECT_TRUE(fw::testing::ShownEnabled(*calculator, "EditPaste"));
+  QGuiApplication::clipboard()->clear();
+  EXPECT_FALSE(fw::testing::ShownEnabled(*calculator, "EditPaste"));
 }
 
 TEST_F(HelpWindow, UserEditsStayWhileItIsOpenAndANewWindowStartsFromTheStoredText) {

@@ -1,10 +1,13 @@
 // Menus: the window's own Qt menu bar drawn from the MenuItem tree, routing by item name to the
-// handler that window registered, and the built-in Quit and Edit items.
+// handler that window registered, the built-in Quit and Edit items, and which items are enabled.
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <array>
+#include <initializer_list>
 
 #include "tests/framework/gui/gui_fixture.h"
 
@@ -16,6 +19,7 @@ using fw::WindowEvent;
 fw::Ref<fw::MenuItem> Item(fw::Ref<fw::MenuItem> item, const char* name, const char* text,
                            const char* key = "") {
   item->Name(name);
+  item->AutoEnable(true);
   item->Text(text);
   item->CommandKey(key);
   return item;
@@ -45,15 +49,16 @@ fw::Ref<fw::MenuItem> Bar() {
 
 class MenuTest : public GuiTest {
  protected:
-  // Two windows sharing one bar: "Calc" handles InfoItem, "Help" handles ControlItem.
+  // Two windows sharing one bar: "Calc" handles InfoItem and AboutItem, "Help" handles
+  // ControlItem.
   void SetUp() override {
     GuiTest::SetUp();
     bar = Bar();
-    calc = Open("Calc.Calc", "InfoItem");
-    help = Open("Help.Help", "ControlItem");
+    calc = Open("Calc.Calc", {"InfoItem", "AboutItem"});
+    help = Open("Help.Help", {"ControlItem"});
   }
 
-  fw::Ref<TestWindow> Open(const std::string& cls, const char* handled) {
+  fw::Ref<TestWindow> Open(const std::string& cls, std::initializer_list<const char*> handled) {
     auto window = NewWindow(WindowClass(
         cls, {WindowEvent::Layout, WindowEvent::CreateControls, WindowEvent::AddMenuHandlers}));
     window->onLayout = [this](TestWindow& w) { w.MenuBar(bar); };
@@ -61,11 +66,13 @@ class MenuTest : public GuiTest {
       AddControl<fw::TextField>(w, "Field", 10, 10, 200, 22);
       AddControl<fw::TextArea>(w, "Area", 10, 40, 200, 60);
     };
-    window->onAddMenuHandlers = [handled](fw::Window& receiver) {
+    window->onAddMenuHandlers = [handled = std::vector(handled)](fw::Window& receiver) {
       auto& self = dynamic_cast<TestWindow&>(receiver);
       auto target = std::static_pointer_cast<TestWindow>(self.shared_from_this());
-      receiver.AddMenuHandler(
-          handled, fw::RuntimeCreateDelegate(&TestWindow::MenuA, target, "(  ) as Boolean", 0));
+      for (const char* item : handled) {
+        receiver.AddMenuHandler(
+            item, fw::RuntimeCreateDelegate(&TestWindow::MenuA, target, "(  ) as Boolean", 0));
+      }
     };
     window->Constructor();
     window->Show();
@@ -200,6 +207,236 @@ TEST_F(MenuTest, ReadOnlyTextStaysAsItIsWhateverEditCommandReachesIt) {
       EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copies ? "12" : "3");
     }
   }
+}
+
+// Exit everywhere; About and the Window items only where the window handles them; an item the
+// framework does not manage stays as it is.
+TEST_F(MenuTest, AnItemShowsEnabledWhereChoosingItInThatWindowWouldAct) {
+  struct Row {
+    const char* item;
+    bool inCalc, inHelp;
+  };
+  const Row rows[] = {
+      {"FileQuit", true, true},
+      {"AboutItem", true, false},
+      {"InfoItem", true, false},
+      {"ControlItem", false, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.item);
+    EXPECT_EQ(fw::testing::ShownEnabled(*calc, row.item), row.inCalc);
+    EXPECT_EQ(fw::testing::ShownEnabled(*help, row.item), row.inHelp);
+  }
+  bar->Lookup("ControlItem")->AutoEnable(false);
+  EXPECT_TRUE(fw::testing::ShownEnabled(*calc, "ControlItem"));
+}
+
+void Select(QWidget* widget, int from, int length) {
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    line->setSelection(from, length);
+    return;
+  }
+  auto* box = qobject_cast<QTextEdit*>(widget);
+  QTextCursor cursor = box->textCursor();
+  cursor.setPosition(from);
+  cursor.setPosition(from + length, QTextCursor::KeepAnchor);
+  box->setTextCursor(cursor);
+}
+
+// What an Edit command can change: the text, the selection and the clipboard.
+QString EditState(const fw::TextEdit& control) {
+  QWidget* widget = fw::testing::WidgetOf(control);
+  QString selection;
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    selection = QString::number(line->selectionStart()) + line->selectedText();
+  } else {
+    const QTextCursor cursor = qobject_cast<QTextEdit*>(widget)->textCursor();
+    selection = QString::number(cursor.selectionStart()) + cursor.selectedText();
+  }
+  return QString::fromStdString(control.Text()) + "|" + selection + "|" +
+         QGuiApplication::clipboard()->text();
+}
+
+// Each Edit item shows enabled exactly when choosing it changes the text, the selection or the
+// clipboard, in a line and in a text area, editable or read-only.
+TEST_F(MenuTest, AnEditItemShowsEnabledExactlyWhenChoosingItWouldChangeSomething) {
+  QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
+  static constexpr const char* kItems[] = {"EditUndo",  "EditCut",   "EditCopy",
+                                           "EditPaste", "EditClear", "EditSelectAll"};
+  struct State {
+    const char* name;
+    const char* control;
+    const char* typed;  // by the user, which Undo can take back; the program's text it cannot
+    const char* text;   // then written by the program, where given
+    int selectFrom, selectLength;  // -1: everything
+    bool readOnly;
+    const char* clipboard;
+    std::array<bool, 6> enabled;  // in the order of kItems
+  };
+  const State states[] = {
+      {"empty field, empty clipboard", "Field", "", "", 0, 0, false, "", {}},
+      {"typed, nothing selected",
+       "Field",
+       "12",
+       nullptr,
+       0,
+       0,
+       false,
+       "9",
+       {true, false, false, true, false, true}},
+      {"part selected",
+       "Field",
+       "",
+       "123",
+       0,
+       2,
+       false,
+       "9",
+       {false, true, true, true, true, true}},
+      {"all selected, empty clipboard",
+       "Field",
+       "",
+       "123",
+       -1,
+       0,
+       false,
+       "",
+       {false, true, true, false, true, false}},
+      {"read-only result, typed before, all selected",
+       "Field",
+       "12",
+       nullptr,
+       -1,
+       0,
+       true,
+       "9",
+       {false, true, true, false, false, false}},
+      {"read-only, nothing selected",
+       "Field",
+       "",
+       "123",
+       0,
+       0,
+       true,
+       "9",
+       {false, false, false, false, false, true}},
+      {"area, typed, part selected",
+       "Area",
+       "ab\rc",
+       nullptr,
+       1,
+       2,
+       false,
+       "9",
+       {true, true, true, true, true, true}},
+      {"empty area", "Area", "", "", 0, 0, false, "9", {false, false, false, true, false, false}},
+      {"read-only area, part selected",
+       "Area",
+       "",
+       "ab",
+       0,
+       1,
+       true,
+       "9",
+       {false, true, true, false, false, true}},
+  };
+  for (const State& state : states) {
+    auto control = fw::RuntimeCheckCast<fw::TextEdit>(calc->ControlByName(state.control));
+    QWidget* widget = fw::testing::WidgetOf(*control);
+    for (std::size_t i = 0; i < std::size(kItems); ++i) {
+      SCOPED_TRACE(std::string(state.name) + " " + kItems[i]);
+      control->SetProperty("ReadOnly", false);
+      control->Text("-");  // what the program writes leaves nothing to undo
+      control->Text("");
+      control->SetFocus();
+      QTest::keyClicks(widget, state.typed);
+      if (state.text) control->Text(state.text);
+      if (state.selectFrom < 0) {
+        QMetaObject::invokeMethod(widget, "selectAll");
+      } else {
+        Select(widget, state.selectFrom, state.selectLength);
+      }
+      control->SetProperty("ReadOnly", state.readOnly);
+      QGuiApplication::clipboard()->setText(state.clipboard);
+      const QString before = EditState(*control);
+      EXPECT_EQ(fw::testing::ShownEnabled(*calc, kItems[i]), state.enabled[i]);
+      calc->ChooseMenuItem(kItems[i]);
+      EXPECT_EQ(EditState(*control) != before, state.enabled[i]) << before.toStdString();
+    }
+  }
+}
+
+TEST_F(MenuTest, EditItemsAreDisabledWhereNoTextControlHasTheFocus) {
+  QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
+  auto field = fw::RuntimeCheckCast<fw::TextField>(calc->ControlByName("Field"));
+  field->SetFocus();
+  QTest::keyClicks(fw::testing::WidgetOf(*field), "12");
+  QGuiApplication::clipboard()->setText("9");
+  EXPECT_TRUE(fw::testing::ShownEnabled(*calc, "EditUndo"));
+  fw::testing::WidgetOf(*field)->clearFocus();
+  for (const char* item : {"EditUndo", "EditPaste", "EditSelectAll"}) {
+    EXPECT_FALSE(fw::testing::ShownEnabled(*calc, item)) << item;
+  }
+}
+
+// A disabled item's shortcut does nothing in Qt; once the state changed, the keys act although
+// the menu was last opened while they would not have.
+TEST_F(MenuTest, ShortcutsActAsSoonAsTheirItemWouldWithoutTheMenuOpened) {
+  QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
+  auto control = [this](const char* name) {
+    return fw::RuntimeCheckCast<fw::TextEdit>(calc->ControlByName(name));
+  };
+  auto press = [](const fw::TextEdit& c, Qt::Key key) {
+    QTest::keyClick(fw::testing::WidgetOf(c), key, Qt::ControlModifier);
+  };
+  for (const char* name : {"Field", "Area"}) {
+    SCOPED_TRACE(name);
+    auto edit = control(name);
+    QWidget* widget = fw::testing::WidgetOf(*edit);
+    edit->SetProperty("ReadOnly", false);
+    edit->Text("");
+    edit->SetFocus();
+    QGuiApplication::clipboard()->clear();
+    for (const char* item : {"EditUndo", "EditCopy", "EditCut", "EditPaste", "EditSelectAll"}) {
+      ASSERT_FALSE(fw::testing::ShownEnabled(*calc, item)) << item;
+    }
+    QTest::keyClicks(widget, "12");
+    press(*edit, Qt::Key_Z);
+    EXPECT_EQ(edit->Text(), "");
+    QTest::keyClicks(widget, "34");
+    press(*edit, Qt::Key_A);
+    press(*edit, Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "34");
+    press(*edit, Qt::Key_X);
+    EXPECT_EQ(edit->Text(), "");
+    press(*edit, Qt::Key_V);
+    press(*edit, Qt::Key_V);
+    EXPECT_EQ(edit->Text(), "3434");
+
+    // A read-only result: copied once selected.
+    QGuiApplication::clipboard()->clear();
+    edit->SetProperty("ReadOnly", true);
+    edit->Text("0.1818");
+    ASSERT_FALSE(fw::testing::ShownEnabled(*calc, "EditCopy"));
+    press(*edit, Qt::Key_A);
+    press(*edit, Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.1818");
+  }
+}
+
+// Decided at the press, not when the menu was last opened: a key that the text control does not
+// know itself shows it.
+TEST_F(MenuTest, AShortcutActsByTheStateAtThePressOfItsKey) {
+  QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
+  bar->Lookup("EditClear")->CommandKey("Ctrl+D");
+  auto field = fw::RuntimeCheckCast<fw::TextField>(calc->ControlByName("Field"));
+  auto* edit = qobject_cast<QLineEdit*>(fw::testing::WidgetOf(*field));
+  field->Text("123");
+  field->SetFocus();
+  ASSERT_FALSE(fw::testing::ShownEnabled(*calc, "EditClear"));
+  edit->setSelection(1, 2);
+  QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(field->Text(), "1");
 }
 
 }  // namespace
