@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -158,6 +159,9 @@ WindowWidget::WindowWidget(Window& owner) : owner_(&owner), client_(new ClientAr
   client_->setObjectName("client");
   setCentralWidget(client_);
   setAttribute(Qt::WA_QuitOnClose, false);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] {
+    if (owner_) owner_->impl().ApplyStacking();
+  });
 }
 
 void WindowWidget::Detach() {
@@ -233,6 +237,7 @@ void Window::Impl::ShowNow(Window& window) {
   } else {
     w.show();
   }
+  ApplyStacking();
   // The offscreen platform has no stacking and complains at every raise.
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.raise();
   w.activateWindow();
@@ -276,19 +281,31 @@ void Window::Impl::ApplyFlags(const Window& window) {
   if (!widget) return;
   Qt::WindowFlags flags = Qt::Window;
   // Type 2 is a box without title bar; every other type is an ordinary framed window.
-  if (window.IntProperty("Type") == 2) {
-    // On top while shown: a transient keeps above one window only, and a buried box is lost.
-    flags |= Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+  keptOnTop = window.IntProperty("Type") == 2;
+  if (keptOnTop) {
+    flags |= Qt::FramelessWindowHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (window.BoolProperty("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
     if (window.BoolProperty("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
     if (window.BoolProperty("HasMaximizeButton", true)) flags |= Qt::WindowMaximizeButtonHint;
   }
-  if (widget->windowFlags() == flags) return;
-  const bool shown = widget->isVisible();
-  widget->setWindowFlags(flags);
-  if (shown) widget->show();
+  if (widget->windowFlags() != flags) {
+    const bool shown = widget->isVisible();
+    widget->setWindowFlags(flags);
+    if (shown) widget->show();
+  }
+  ApplyStacking();
+}
+
+void Window::Impl::ApplyStacking() {
+  QWindow* handle = widget ? widget->windowHandle() : nullptr;
+  if (!handle) return;
+  // A box without a frame is lost once buried, and a transient keeps above one window only: it
+  // stays above all of the program's windows, but only while the program is in front, so that
+  // the user's other programs can cover it.
+  const bool onTop = keptOnTop && QGuiApplication::applicationState() == Qt::ApplicationActive;
+  handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
 void Window::Impl::ApplyBackground(const Window& window) {
@@ -357,6 +374,14 @@ void Window::Impl::EnableMenuItems(const QKeySequence& key) {
     if (!key.isEmpty() && action->shortcut() != key) continue;
     action->setEnabled(WouldAct(*item));
   }
+}
+
+QWidget* MessageOwner() {
+  for (const Ref<Window>& window : Registry()) {
+    const Window::Impl& impl = window->impl();
+    if (impl.keptOnTop && impl.widget && impl.widget->isVisible()) return impl.widget;
+  }
+  return QApplication::activeWindow();
 }
 
 QSize ClientSizeOf(const Window& window) {

@@ -67,6 +67,7 @@ struct Window::Impl {
   bool open = false;
   bool closing = false;
   bool placed = false;
+  bool keptOnTop = false;      // above the program's other windows while the program is in front
   QSize clientSize{600, 400};  // what the window's list asks for, within its limits
 
   WindowWidget& Widget(Window& window);
@@ -76,6 +77,7 @@ struct Window::Impl {
   void SyncMenuBar(Window& window);
   void ApplyGeometry(const Window& window);
   void ApplyFlags(const Window& window);
+  void ApplyStacking();
   void ApplyBackground(const Window& window);
   void ApplyTabOrder();
   void Place(const Window& window);
@@ -89,6 +91,9 @@ struct Window::Impl {
   void EnableMenuItems(const QKeySequence& key = {});
 };
 
+// The window a message box belongs to: a shown box kept on top, since a message of any other
+// window would open under it; else the active window.
+QWidget* MessageOwner();
 // The client-area size controls are laid out against: the real one once the window was shown.
 QSize ClientSizeOf(const Window& window);
 // The control registered under that name, found without recording a lookup.

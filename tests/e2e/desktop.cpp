@@ -143,6 +143,10 @@ void Desktop::Stop() {
     kill(program_, SIGKILL);
     waitpid(program_, nullptr, 0);
   }
+  for (pid_t client : otherClients_) {
+    kill(client, SIGKILL);
+    waitpid(client, nullptr, 0);
+  }
   if (x_ != nullptr) xcb_disconnect(x_);
   for (pid_t process : {windowManager_, server_}) {
     if (process <= 0) continue;
@@ -172,6 +176,13 @@ void Desktop::StartWindowManager() {
   if (!WaitUntil([&] { return ReadProperty(x_, root_, check, XCB_ATOM_WINDOW).has_value(); })) {
     throw std::runtime_error("the window manager did not start");
   }
+}
+
+void Desktop::StartOtherClient(const std::vector<std::string>& command) {
+  const pid_t client = fork();
+  if (client == 0) ExecOrDie(command);
+  if (client < 0) throw std::runtime_error("cannot start " + command[0]);
+  otherClients_.push_back(client);
 }
 
 void Desktop::Launch(const std::string& program) {

@@ -68,6 +68,8 @@ class Desktop {
   // Starts a window manager (openbox, with its default settings) and waits until it manages the
   // display, as on a user's desktop.
   void StartWindowManager();
+  // Starts another X client beside the program (e.g. xmessage); it ends with the desktop.
+  void StartOtherClient(const std::vector<std::string>& command);
 
   // The mapped top-level windows, bottom to top; under a window manager, the windows it manages,
   // at their places on the screen.
@@ -107,6 +109,7 @@ class Desktop {
   pid_t server_ = -1;
   pid_t windowManager_ = -1;
   pid_t program_ = -1;
+  std::vector<pid_t> otherClients_;
   std::optional<int> exitCode_;
   std::string runtimeDir_;
   xcb_connection_t* x_ = nullptr;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/desktop.h"
 
@@ -148,6 +150,39 @@ class EndToEnd : public ::testing::Test {
 
   std::function<bool(const TopWindow&)> MessageBoxOver(const TopWindow& calculator) {
     return [id = calculator.id](const TopWindow& w) { return w.title == "Quorvan" && w.id != id; };
+  }
+
+  struct ShownAgain {
+    TopWindow calculator;
+    TopWindow about;
+  };
+  // Waits for the timer's hand-over, after which only a click or key in the box hides it, then
+  // shows the box again with File > About over the calculator; the box has the focus.
+  ShownAgain AboutBoxShownAgain() {
+    desktop_.Launch(QUORVAN_PROGRAM);
+    const auto calculator = desktop_.WaitForWindow(IsCalculator);
+    if (!calculator) throw std::runtime_error("no calculator window after the About box");
+    if (!desktop_.WaitUntilGone(IsAboutBox)) throw std::runtime_error("the About box stays");
+    desktop_.Focus(*calculator);
+    desktop_.Key("alt+f Down Return");
+    const auto about = desktop_.WaitForWindow(IsAboutBox);
+    if (!about) throw std::runtime_error("File > About shows no About box");
+    if (!Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == about->id; })) {
+      throw std::runtime_error("the About box does not take the focus");
+    }
+    return {*calculator, *about};
+  }
+
+  // A window's place in a stacking order, bottom to top; the order's size when it is not shown.
+  static std::ptrdiff_t StackPlace(const std::vector<TopWindow>& stacking, const TopWindow& w) {
+    return std::ranges::find(stacking, w.id, &TopWindow::id) - stacking.begin();
+  }
+
+  // Whether both windows are shown, `upper` above `lower`.
+  bool StacksAbove(const TopWindow& upper, const TopWindow& lower) {
+    const auto stacking = desktop_.Windows();
+    const std::ptrdiff_t top = StackPlace(stacking, upper);
+    return top < std::ssize(stacking) && StackPlace(stacking, lower) < top;
   }
 
   Desktop desktop_;
@@ -334,31 +369,103 @@ TEST_F(EndToEnd, WindowsCarryTheProductNameTheIconAndTheWindowClassOfTheDesktopE
 // it, which has no frame to find it by and waits for a click or key of its own.
 TEST_F(EndToEnd, UnderAWindowManagerTheAboutBoxStaysAboveTheCalculatorClickedBeside) {
   desktop_.StartWindowManager();
-  desktop_.Launch(QUORVAN_PROGRAM);
-  // The timer hands over: once it has fired, only a click or key in the box hides it again.
-  const auto calculator = desktop_.WaitForWindow(IsCalculator);
-  ASSERT_TRUE(calculator) << "no calculator window after the About box";
-  ASSERT_TRUE(desktop_.WaitUntilGone(IsAboutBox));
-  desktop_.Focus(*calculator);
-  desktop_.Key("alt+f Down Return");
-  const auto about = desktop_.WaitForWindow(IsAboutBox);
-  ASSERT_TRUE(about) << "File > About shows no About box";
-  // The box takes the focus; the calculator's taking it back tells that the click was handled.
-  ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == about->id; }));
+  const auto [calculator, about] = AboutBoxShownAgain();
 
   // The calculator's top left, below its menu bar, lies outside the box centred on the screen.
-  const int x = 4, y = MenuBarHeight(*calculator) + 4;
-  ASSERT_FALSE(Covers(*about, calculator->x + x, calculator->y + y));
-  desktop_.Click(*calculator, x, y);
-  ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == calculator->id; }));
+  const int x = 4, y = MenuBarHeight(calculator) + 4;
+  ASSERT_FALSE(Covers(about, calculator.x + x, calculator.y + y));
+  desktop_.Click(calculator, x, y);
+  ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == calculator.id; }));
 
-  // Bottom to top: the box must still be shown, above the calculator.
   const auto stacking = desktop_.Windows();
-  const auto place = [&](uint32_t id) {
-    return std::ranges::find(stacking, id, &TopWindow::id) - stacking.begin();
+  ASSERT_LT(StackPlace(stacking, about), std::ssize(stacking)) << "the About box was hidden";
+  EXPECT_GT(StackPlace(stacking, about), StackPlace(stacking, calculator))
+      << "the calculator buried the About box";
+}
+
+// A message the program gives while the About box is shown must be seen and answered: it stands
+// above the box, whichever of the program's windows is clicked while it waits.
+TEST_F(EndToEnd, UnderAWindowManagerAMessageStandsAboveTheAboutBox) {
+  desktop_.StartWindowManager();
+  const auto [calculator, about] = AboutBoxShownAgain();
+  const auto isMessage = [&](const TopWindow& w) {
+    return MessageBoxOver(calculator)(w) && w.id != about.id;
   };
-  ASSERT_LT(place(about->id), std::ssize(stacking)) << "the About box was hidden";
-  EXPECT_GT(place(about->id), place(calculator->id)) << "the calculator buried the About box";
+  ASSERT_FALSE(Covers(about, calculator.x + kComputeBtn.x,
+                      calculator.y + kComputeBtn.y + MenuBarHeight(calculator)));
+  // Both fields are empty: Calculate refuses with a message.
+  ClickControl(calculator, kComputeBtn);
+  const auto message = desktop_.WaitForWindow(isMessage);
+  ASSERT_TRUE(message) << "no message box";
+  EXPECT_TRUE(Desktop::WaitUntil([&] { return StacksAbove(*message, about); }))
+      << "the message opened under the About box";
+
+  // The message waits for its answer: a click beside it, on the calculator or on the box, gives it
+  // the focus back and does not bury it.
+  const struct {
+    const char* name;
+    TopWindow window;
+    Point at;
+  } clicks[] = {
+      {"on the calculator", calculator, {4, MenuBarHeight(calculator) + 4}},
+      {"on the About box", about, {8, 8}},
+  };
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.name);
+    ASSERT_FALSE(Covers(*message, click.window.x + click.at.x, click.window.y + click.at.y));
+    desktop_.Click(click.window, click.at.x, click.at.y);
+    EXPECT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == message->id; }));
+    EXPECT_TRUE(StacksAbove(*message, about)) << "the About box covers the message";
+  }
+
+  desktop_.Key("Return");
+  ASSERT_TRUE(desktop_.WaitUntilGone(isMessage)) << "Return does not answer the message";
+  EXPECT_TRUE(Desktop::WaitUntil([&] { return desktop_.ActiveWindow() == calculator.id; }))
+      << "the keys do not go back to the calculator";
+  EXPECT_TRUE(StacksAbove(about, calculator)) << "the About box went with the message";
+}
+
+// The box stays with its program: above the program's own windows while one of them is used, under
+// another program's window once the user turns to that.
+TEST_F(EndToEnd, UnderAWindowManagerTheAboutBoxGivesWayToAnotherProgramAndComesBackWithItsOwn) {
+  desktop_.StartWindowManager();
+  const auto [calculator, about] = AboutBoxShownAgain();
+  ASSERT_FALSE(Covers(about, calculator.x + kHelpBtn.x,
+                      calculator.y + kHelpBtn.y + MenuBarHeight(calculator)));
+  ClickControl(calculator, kHelpBtn);
+  const auto help = desktop_.WaitForWindow(IsHelpWindow);
+  ASSERT_TRUE(help) << "\"?\" opens no help window";
+  // Another program's window beside the box, over its top right corner.
+  desktop_.StartOtherClient({"xmessage", "-geometry", "300x150+750+230", "Another program"});
+  const auto other =
+      desktop_.WaitForWindow([](const TopWindow& w) { return w.title == "xmessage"; });
+  ASSERT_TRUE(other) << "xmessage shows no window";
+  ASSERT_TRUE(Covers(about, other->x + 20, other->y + other->height - 10));
+
+  const struct {
+    const char* name;
+    TopWindow clicked;
+    Point at;  // outside the box
+    TopWindow upper;
+    std::vector<TopWindow> lower;
+  } clicks[] = {
+      {"on the help window", *help, {10, help->height / 2}, about, {*help, *other}},
+      {"on the other program's window", *other, {other->width - 20, 10}, *other, {about}},
+      {"on the calculator",
+       calculator,
+       {4, MenuBarHeight(calculator) + 4},
+       about,
+       {calculator, *other}},
+  };
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.name);
+    ASSERT_FALSE(Covers(about, click.clicked.x + click.at.x, click.clicked.y + click.at.y));
+    desktop_.Click(click.clicked, click.at.x, click.at.y);
+    for (const TopWindow& lower : click.lower) {
+      EXPECT_TRUE(Desktop::WaitUntil([&] { return StacksAbove(click.upper, lower); }))
+          << click.upper.title << " is not above " << lower.title;
+    }
+  }
 }
 
 // The locks stretch the credit line, the banner and the captions over the fields as the window

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "framework/runtime.h"
 #include "tests/framework/core/sample_lists.h"
@@ -143,8 +144,11 @@ TEST_F(WindowTest, TypeTwoIsAFixedFramelessBoxCentredOnTheScreenAndKeptOnTop) {
   window->Constructor();
   QWidget* top = fw::testing::WidgetOf(*window);
   EXPECT_TRUE(top->windowFlags() & Qt::FramelessWindowHint);
-  // Without a frame or close button, a box that another window covered could not be found again.
-  EXPECT_TRUE(top->windowFlags() & Qt::WindowStaysOnTopHint);
+  // Without a frame or close button, a box that another window covered could not be found again:
+  // while the program is in front, it stays above the program's other windows.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  ASSERT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
+  EXPECT_TRUE(top->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(top->size(), QSize(473, 303));
   EXPECT_EQ(top->minimumSize(), top->maximumSize());
   const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
