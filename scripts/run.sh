@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quorvan.
+# Sets up, builds and starts Quorvan: only what the program needs, no tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh default
-exec ./build/default/quorvan "$@"
+bash scripts/build.sh run
+exec ./build/run/quorvan "$@"

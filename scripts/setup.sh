@@ -1,16 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Quorvan need.
+# Installs the Debian 12 packages of the given set that are missing: "run" (building and running
+# the program) or "test" (the default: the run set and what building and running every test needs).
 # Idempotent: when everything is installed already it changes nothing.
 set -euo pipefail
+set_name="${1:-test}"
 
-packages=(
-  cmake ninja-build g++ pkg-config
+# The compiler and build tools, Qt with what its CMake package looks for, and the fonts the program
+# sets its texts in (Liberation Sans) and falls back on (DejaVu).
+run_packages=(
+  cmake ninja-build g++
   qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libgtest-dev libgmock-dev libbenchmark-dev
+)
+test_packages=(
+  pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils xclip time libxcb1-dev openbox
   desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
+
+case "$set_name" in
+  # Without the recommendations (a GTK platform theme and its desktop stack, systemd, Qt's
+  # translations): the program neither loads nor needs them, and they would double the set-up.
+  run) packages=("${run_packages[@]}") recommends=(--no-install-recommends) ;;
+  # With the recommendations, as the tested machines have them.
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") recommends=() ;;
+  *)
+    echo "setup.sh: unknown set '$set_name' (run or test)" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,8 +44,8 @@ elif command -v sudo >/dev/null 2>&1; then
   sudo=(sudo)
 else
   echo "Quorvan needs these Debian packages; please install them as root:" >&2
-  echo "  apt-get install ${missing[*]}" >&2
+  echo "  apt-get install ${recommends[*]} ${missing[*]}" >&2
   exit 1
 fi
 "${sudo[@]}" apt-get update
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${recommends[@]}" "${missing[@]}"
