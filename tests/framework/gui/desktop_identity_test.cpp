@@ -51,14 +51,13 @@ namespace {
 class DesktopIdentityTest : public GuiTest {};
 
 TEST_F(DesktopIdentityTest, AnIconFolderThatFailsWhileReadGivesTheSizesFoundBefore) {
-  QDir icons = WriteProgramIcons({16, 32});
+  const QDir icons = WriteProgramIcons({16, 32});
   auto app =
       fw::RuntimeCheckCast<fw::Application>(fw::RuntimeNewObject(fw::Application::StaticClass()));
   failingFolder = icons.canonicalPath().toStdString();
   EXPECT_NO_THROW(fw::RuntimeRegisterAppObject(app));
   failingFolder.clear();
-  icons.cdUp();
-  icons.removeRecursively();
+  RemoveProgramIcons();
   fw::SetApp(nullptr);
 
   EXPECT_TRUE(failed);

@@ -11,8 +11,8 @@
 
 namespace gui_test {
 
-// The icon theme beside the test's executable, with the icon in each of `sizes`; remove its
-// "icons" folder afterwards.
+// The icon theme beside the test's executable, with the icon in each of `sizes`; RemoveProgramIcons
+// takes it away again.
 inline QDir WriteProgramIcons(std::initializer_list<int> sizes) {
   QDir beside(QCoreApplication::applicationDirPath());
   for (int size : sizes) {
@@ -23,6 +23,10 @@ inline QDir WriteProgramIcons(std::initializer_list<int> sizes) {
     EXPECT_TRUE(image.save(beside.filePath(folder + "/" QUORVAN_APP_ID ".png")));
   }
   return QDir(beside.filePath("icons/hicolor"));
+}
+
+inline void RemoveProgramIcons() {
+  QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/icons")).removeRecursively();
 }
 
 }  // namespace gui_test

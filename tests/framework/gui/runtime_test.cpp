@@ -289,14 +289,13 @@ TEST_F(RuntimeTest, WithoutASeamPicturesComeFromBesideTheExecutable) {
 }
 
 TEST_F(RuntimeTest, TheRegisteredApplicationGivesWindowsItsProductNameDesktopEntryAndIcon) {
-  QDir icons = WriteProgramIcons({16, 32});
+  WriteProgramIcons({16, 32});
   const QString nameBefore = QCoreApplication::applicationName();
   auto app =
       fw::RuntimeCheckCast<fw::Application>(fw::RuntimeNewObject(fw::Application::StaticClass()));
   app->x_SetVersionData(1, 2, 3, 4, 3, "notice", "1.2", "Sample Product");
   fw::RuntimeRegisterAppObject(app);
-  icons.cdUp();
-  icons.removeRecursively();
+  RemoveProgramIcons();
   auto window = OpenWindow("Untitled.Untitled");
   window->SetProperty("Title", std::string());
 
