@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -332,6 +333,19 @@ void Desktop::Resize(const TopWindow& window, int width, int height) {
   const uint32_t size[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
   xcb_configure_window(x_, window.id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
   xcb_flush(x_);
+}
+
+bool Desktop::MenuShown() {
+  Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
+  if (!tree) return false;
+  const xcb_window_t* children = xcb_query_tree_children(tree.get());
+  return std::any_of(
+      children, children + xcb_query_tree_children_length(tree.get()), [this](xcb_window_t w) {
+        Reply<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(x_, xcb_get_window_attributes(x_, w), nullptr));
+        return attributes && attributes->override_redirect &&
+               attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+      });
 }
 
 std::optional<Rgb> Desktop::Pixel(const TopWindow& window, int x, int y) {

@@ -76,6 +76,8 @@ class Desktop {
   std::vector<TopWindow> Windows();
   // A window's property as its bytes, whatever its type; nothing when the window has none.
   std::optional<std::string> Property(const TopWindow& window, const std::string& name);
+  // Whether a menu is open: a mapped override-redirect window, which Windows() leaves out.
+  bool MenuShown();
   // The window the window manager reports active (0 when none).
   uint32_t ActiveWindow();
   // Polls until a mapped top-level window satisfies `match`; nothing once `limit` has passed.

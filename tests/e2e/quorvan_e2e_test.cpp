@@ -334,6 +334,40 @@ TEST_F(EndToEnd, HelpButtonAndMenusMoveBetweenTheWindowsAndExitEndsTheProgram) {
   EXPECT_EQ(desktop_.WaitForExit(), std::optional<int>(0)) << "File > Exit";
 }
 
+// A menu closed without a choice leaves the keyboard with the field that had it: what is typed
+// next reaches the field, and Return opens no menu, however the menu was opened and closed.
+TEST_F(EndToEnd, AMenuClosedWithoutAChoiceGivesTheKeysBackToTheField) {
+  const TopWindow calculator = StartWithCalculator();
+  const int menuBar = MenuBarHeight(calculator);
+  const auto clickFile = [&] { desktop_.Click(calculator, 15, menuBar / 2); };
+  const struct {
+    const char* how;
+    std::function<void()> open, close;
+  } ways[] = {
+      {"clicked open, closed with Escape", clickFile, [&] { desktop_.Key("Escape"); }},
+      {"clicked open, closed by a click beside it", clickFile,
+       [&] { desktop_.Click(calculator, 400, 150 + menuBar); }},
+      {"opened with Alt+F, closed with Escape", [&] { desktop_.Key("alt+f"); },
+       [&] { desktop_.Key("Escape"); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.how);
+    // Clear focuses the pretest field; Tab, not a click, moves on, so that no click before the
+    // menu joins ReadField's clicks into one series.
+    ClickControl(calculator, kClearBtn);
+    desktop_.Key("Tab");
+    way.open();
+    ASSERT_TRUE(Desktop::WaitUntil([&] { return desktop_.MenuShown(); })) << "no menu opened";
+    way.close();
+    ASSERT_TRUE(Desktop::WaitUntil([&] { return !desktop_.MenuShown(); })) << "the menu stays";
+    desktop_.Type("7.4");
+    desktop_.Key("Return");
+    desktop_.Type("08");
+    // Had the bar kept the keys, "7.4" would be lost and Return would open File for "08".
+    EXPECT_EQ(ReadField(calculator, kLikeFld), "7.408");
+  }
+}
+
 TEST_F(EndToEnd, ClosingTheCalculatorEndsTheProgramWithCodeZero) {
   const TopWindow calculator = StartWithCalculator();
   ClickControl(calculator, kHelpBtn);
