@@ -9,18 +9,37 @@ namespace fw::qt {
 namespace {
 int dispatchDepth = 0;
 
-std::string DisplayProblem() {
-  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* display = std::getenv(variable);
-    if (display && *display) return std::string("cannot open display ") + display;
+struct Platform {
+  const char* name;
+  const char* variable;  // the one that names its display
+};
+
+// The platform whose plugin could not connect to a display, read from what the X11 or the
+// Wayland plugin said; none when the message is not such a failure.
+std::optional<Platform> FailedPlatform(const QString& text) {
+  if (text.startsWith(QLatin1String("could not connect to display"))) {
+    return Platform{"X", "DISPLAY"};
   }
-  return "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+  if (text.startsWith(QLatin1String("Failed to create wl_display"))) {
+    return Platform{"Wayland", "WAYLAND_DISPLAY"};
+  }
+  return std::nullopt;
 }
 
-// What the X11 and the Wayland plugin say when they cannot connect to a display.
-bool SaysNoDisplay(const QString& text) {
-  return text.startsWith(QLatin1String("could not connect to display")) ||
-         text.startsWith(QLatin1String("Failed to create wl_display"));
+bool IsSet(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value;
+}
+
+std::string DisplayProblem(const Platform& failed) {
+  if (IsSet(failed.variable)) {
+    return std::string("cannot open display ") + std::getenv(failed.variable);
+  }
+  if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+    return "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+  }
+  // The other platform's display is set: only this platform has none.
+  return std::string("no ") + failed.name + " display is set (" + failed.variable + " is empty)";
 }
 }  // namespace
 
@@ -46,13 +65,18 @@ void HeldMessages::PassOn(QtMessageHandler handler) {
 
 std::string HeldMessages::Failure(const QString& fatal) {
   const std::lock_guard lock(mutex_);
+  QStringList displays;
   QStringList reasons;
   for (const Message& message : messages_) {
-    if (SaysNoDisplay(message.text)) return DisplayProblem();
-    if (message.category && message.category->starts_with("qt.qpa.")) {
+    // With a list of platforms to try, each one that could not connect names its own display.
+    if (const std::optional<Platform> failed = FailedPlatform(message.text)) {
+      const QString problem = ToQString(DisplayProblem(*failed));
+      if (!displays.contains(problem)) displays.append(problem);
+    } else if (message.category && message.category->starts_with("qt.qpa.")) {
       reasons.append(message.text.simplified());
     }
   }
+  if (!displays.isEmpty()) return ToStd(displays.join(QLatin1String("; ")));
   // Below its first line Qt lists the plugins it has: left out, to keep to one line.
   if (reasons.isEmpty()) reasons.append(fatal.section(QLatin1Char('\n'), 0, 0).simplified());
   return ToStd(reasons.join(QLatin1String("; ")));

@@ -69,9 +69,9 @@ class HeldMessages {
   // Passes the held messages on to `handler` in their order, each in its own category or in none,
   // and forgets them.
   void PassOn(QtMessageHandler handler);
-  // Why the start-up failed, in one line, given Qt's fatal message: that no display is set or
-  // that it cannot be opened, when the platform plugin could not connect to one; otherwise what
-  // the platform plugins and their loader said, else the fatal message's first line.
+  // Why the start-up failed, in one line, given Qt's fatal message: for each platform plugin that
+  // could not connect to a display, that its own display cannot be opened or is not set;
+  // otherwise what the platform plugins and their loader said, else the fatal message's first line.
   std::string Failure(const QString& fatal);
 
  private:

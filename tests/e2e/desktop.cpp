@@ -105,17 +105,13 @@ Desktop::~Desktop() {
 }
 
 void Desktop::Start() {
-  char dir[] = "/tmp/quorvan-e2e-XXXXXX";
-  if (mkdtemp(dir) == nullptr) throw std::runtime_error("cannot make a runtime folder");
-  runtimeDir_ = dir;
-
   // Xvfb picks a free display itself and writes its number to the descriptor it is given.
   int pipeFds[2];
   if (pipe(pipeFds) != 0) throw std::runtime_error("cannot make a pipe");
   server_ = fork();
   if (server_ == 0) {
     close(pipeFds[0]);
-    const int log = open((runtimeDir_ + "/xvfb.log").c_str(), O_WRONLY | O_CREAT, 0600);
+    const int log = open((folder_.Path() / "xvfb.log").c_str(), O_WRONLY | O_CREAT, 0600);
     if (log >= 0) dup2(log, 2);
     ExecOrDie({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24",
                "-nolisten", "tcp", "-noreset"});
@@ -133,7 +129,7 @@ void Desktop::Start() {
 
   const std::string display = ":" + number;
   setenv("DISPLAY", display.c_str(), 1);
-  setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", folder_.Path().c_str(), 1);
   x_ = xcb_connect(display.c_str(), nullptr);
   if (xcb_connection_has_error(x_)) throw std::runtime_error("cannot connect to " + display);
   root_ = xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root;
@@ -154,18 +150,14 @@ void Desktop::Stop() {
     kill(process, SIGTERM);
     waitpid(process, nullptr, 0);
   }
-  if (!runtimeDir_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove_all(runtimeDir_, ignored);
-  }
 }
 
 void Desktop::StartWindowManager() {
   windowManager_ = fork();
   if (windowManager_ == 0) {
     // Its own settings folder: the machine's defaults, never a user's.
-    setenv("XDG_CONFIG_HOME", runtimeDir_.c_str(), 1);
-    const int log = open((runtimeDir_ + "/wm.log").c_str(), O_WRONLY | O_CREAT, 0600);
+    setenv("XDG_CONFIG_HOME", folder_.Path().c_str(), 1);
+    const int log = open((folder_.Path() / "wm.log").c_str(), O_WRONLY | O_CREAT, 0600);
     if (log >= 0) {
       dup2(log, 1);
       dup2(log, 2);

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 struct xcb_connection_t;
 
 namespace e2e {
@@ -113,7 +115,9 @@ class Desktop {
   pid_t program_ = -1;
   std::vector<pid_t> otherClients_;
   std::optional<int> exitCode_;
-  std::string runtimeDir_;
+  // The session's runtime and settings folder and the servers' logs. It goes with the object, so
+  // after Stop has ended everything that writes into it.
+  testing_support::TempFolder folder_;
   xcb_connection_t* x_ = nullptr;
   uint32_t root_ = 0;
   Clock::time_point launched_;

@@ -1,9 +1,10 @@
-// A fresh folder of a test's own under the system's temporary folder, removed with all it holds
+// A fresh folder of a test's own under the temporary folder TMPDIR names, removed with all it holds
 // when the object goes, so that no test finds another's files or leaves its own behind.
 #pragma once
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -14,7 +15,9 @@ namespace testing_support {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvan-test-XXXXXX").string();
+    // TMPDIR as mktemp reads it: unset or empty means /tmp.
+    const char* tmpdir = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmpdir && *tmpdir ? tmpdir : "/tmp") + "/quorvan-test-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make " + pattern);
     path_ = pattern;
   }
