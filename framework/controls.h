@@ -16,14 +16,15 @@
 // in the default unit count one to the pixel), Bold, Italic, Underline, TextColor,
 // BackgroundColor, HasBorder, TextAlignment, ReadOnly, MaximumCharactersAllowed, Password, Hint,
 // MultiLine, scroll bars, AllowTabs (text areas), LineHeight, LineSpacing, HideSelection,
-// Selectable, Transparent (no background of its own, BackgroundColor unused: what lies under the
-// control shows), Caption, HasBackgroundColor, ButtonStyle and Value (bevel buttons), the round
-// rectangle's colours, thickness and corners. A label is its text and a transparent canvas its
-// backdrop: beside those, and under a disabled control, what lies under shows and takes the
-// mouse. A bevel button's face and a round rectangle's fill are the control, not its background.
-// Stored only: Index, TabPanelIndex, AllowAutoDeactivate, AllowFocusRing, AllowSpellChecking,
-// AllowStyledText, Format, ValidationMask, DataSource, DataField, DoubleBuffer, the caption and
-// icon placement of bevel buttons, BevelStyle, MenuStyle. InitialParent keeps window coordinates.
+// Selectable, Transparent (no background of its own: what lies under the control shows; a text
+// control with a border still shows its BackgroundColor inside it as its face), Caption,
+// HasBackgroundColor, ButtonStyle and Value (bevel buttons), the round rectangle's colours,
+// thickness and corners. A label is its text and a transparent canvas its backdrop: beside those,
+// and under a disabled control, what lies under shows and takes the mouse. A bevel button's face
+// and a round rectangle's fill are the control, not its background. Stored only: Index,
+// TabPanelIndex, AllowAutoDeactivate, AllowFocusRing, AllowSpellChecking, AllowStyledText, Format,
+// ValidationMask, DataSource, DataField, DoubleBuffer, the caption and icon placement of bevel
+// buttons, BevelStyle, MenuStyle. InitialParent keeps window coordinates.
 //
 // No Qt type appears here.
 #pragma once

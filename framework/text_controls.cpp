@@ -89,21 +89,30 @@ class TextBehaviour {
   bool syncing_ = false;
 };
 
+// A bordered text control shows its face inside the border whatever Transparent says, so that a
+// field reads as a place to type; a borderless one, such as a credit line, shows what it lies on.
+bool ShowsFace(const RectControl& o) {
+  return !o.BoolProperty("Transparent") || o.BoolProperty("HasBorder", true);
+}
+
+void ApplyColours(QWidget& widget, const RectControl& o) {
+  QPalette p = widget.palette();
+  if (o.Property("TextColor"))
+    p.setColor(QPalette::Text, qt::ToQColor(o.ColorProperty("TextColor")));
+  if (!ShowsFace(o)) {
+    p.setColor(QPalette::Base, Qt::transparent);
+  } else if (o.Property("BackgroundColor")) {
+    p.setColor(QPalette::Base, qt::ToQColor(o.ColorProperty("BackgroundColor")));
+  } else {
+    p.setColor(QPalette::Base, QApplication::palette(&widget).color(QPalette::Base));
+  }
+  widget.setPalette(p);
+}
+
 // The properties both text widgets show alike; false for any other.
 bool ApplyShared(QWidget& widget, const RectControl& o, std::string_view name) {
   if (name == "TextColor" || name == "BackgroundColor" || name == "Transparent") {
-    QPalette p = widget.palette();
-    if (o.Property("TextColor"))
-      p.setColor(QPalette::Text, qt::ToQColor(o.ColorProperty("TextColor")));
-    // Transparent, the text lies on what lies under the control, whatever BackgroundColor says.
-    if (o.BoolProperty("Transparent")) {
-      p.setColor(QPalette::Base, Qt::transparent);
-    } else if (o.Property("BackgroundColor")) {
-      p.setColor(QPalette::Base, qt::ToQColor(o.ColorProperty("BackgroundColor")));
-    } else {
-      p.setColor(QPalette::Base, QApplication::palette(&widget).color(QPalette::Base));
-    }
-    widget.setPalette(p);
+    ApplyColours(widget, o);
   } else if (qt::IsFontProperty(name)) {
     widget.setFont(qt::FontOf(o));
   } else if (name == "TabStop") {
@@ -217,6 +226,7 @@ class LineEdit : public TextWidget<QLineEdit> {
       setReadOnly(o.BoolProperty("ReadOnly"));
     } else if (name == "HasBorder") {
       setFrame(o.BoolProperty("HasBorder", true));
+      ApplyColours(*this, o);
     } else if (name == "Password") {
       setEchoMode(o.BoolProperty("Password") ? QLineEdit::Password : QLineEdit::Normal);
     } else if (name == "Hint") {
@@ -326,6 +336,7 @@ class TextBox : public TextWidget<QTextEdit> {
       setReadOnly(o.BoolProperty("ReadOnly"));
     } else if (name == "HasBorder") {
       setFrameShape(o.BoolProperty("HasBorder", true) ? QFrame::StyledPanel : QFrame::NoFrame);
+      ApplyFace(o);
     } else if (name == "MultiLine") {
       setLineWrapMode(o.BoolProperty("MultiLine", true) ? QTextEdit::WidgetWidth
                                                         : QTextEdit::NoWrap);
@@ -340,11 +351,11 @@ class TextBox : public TextWidget<QTextEdit> {
       setTabChangesFocus(!o.BoolProperty("AllowTabs"));
     } else if (name == "TextAlignment" || name == "LineSpacing" || name == "LineHeight") {
       ApplyParagraphs();
-    } else if (name == "HideSelection" || ApplyShared(*this, o, name)) {
-      if (name == "Transparent") viewport()->setAutoFillBackground(!o.BoolProperty("Transparent"));
-      if (name == "TextColor" || name == "BackgroundColor" || name == "HideSelection" ||
-          name == "Transparent")
-        ShowSelection(o);
+    } else if (name == "TextColor" || name == "BackgroundColor" || name == "Transparent" ||
+               name == "HideSelection") {
+      ApplyFace(o);
+    } else {
+      ApplyShared(*this, o, name);
     }
   }
 
@@ -423,6 +434,13 @@ class TextBox : public TextWidget<QTextEdit> {
     cursor.mergeBlockFormat(format);
     document()->setUndoRedoEnabled(undo);
     formatting_ = false;
+  }
+
+  // The colours, the viewport's fill and the selection's look, which follows the face.
+  void ApplyFace(const RectControl& o) {
+    ApplyColours(*this, o);
+    viewport()->setAutoFillBackground(ShowsFace(o));
+    ShowSelection(o);
   }
 
   void ShowSelection(const RectControl& o) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <filesystem>
@@ -28,6 +29,18 @@ TEST_F(RenderTest, WritesTheCalculatorWindowWithAResultToPng) {
   const std::filesystem::path file = std::filesystem::path(QUORVAN_REVIEW_DIR) / "control_wnd.png";
   std::filesystem::create_directories(file.parent_path());
   EXPECT_TRUE(image.save(QString::fromStdString(file.string()), "PNG"));
+}
+
+// The inputs are transparent by their lists but bordered: on the frame's pale fill they show white,
+// as text boxes do.
+TEST_F(RenderTest, TheInputFieldsShowAWhiteFace) {
+  const QImage client = fw::testing::ClientAreaOf(*window)->grab().toImage();
+  for (const char* name : {"PreFld", "LikeFld"}) {
+    SCOPED_TRACE(name);
+    const QRect field = fw::testing::WidgetOf(Field(name))->geometry();
+    // Left of the centred caret, inside the border.
+    EXPECT_EQ(client.pixelColor(field.left() + 10, field.center().y()), QColor(Qt::white));
+  }
 }
 
 TEST_F(RenderTest, EveryTextKeepsToItsLinesAndItsBox) {

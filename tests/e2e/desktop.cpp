@@ -155,8 +155,10 @@ void Desktop::Stop() {
 void Desktop::StartWindowManager() {
   windowManager_ = fork();
   if (windowManager_ == 0) {
-    // Its own settings folder: the machine's defaults, never a user's.
+    // Its own settings and cache folders: the machine's defaults, never a user's, and nothing
+    // left in the home folder.
     setenv("XDG_CONFIG_HOME", folder_.Path().c_str(), 1);
+    setenv("XDG_CACHE_HOME", folder_.Path().c_str(), 1);
     const int log = open((folder_.Path() / "wm.log").c_str(), O_WRONLY | O_CREAT, 0600);
     if (log >= 0) {
       dup2(log, 1);

@@ -55,6 +55,10 @@ bool IsBannerNavy(Rgb c) {
 bool IsPaleField(Rgb c) {
   return c.r < 245 && c.g > 245 && c.b > 245;
 }
+// A text field's face; inside the calculator's pale frame nothing else is white.
+bool IsWhiteFace(Rgb c) {
+  return c.r > 245 && c.g > 245 && c.b > 245;
+}
 
 // A window is painted a moment after it is mapped: poll the pixel for a while.
 constexpr milliseconds kPaintLimit{3000};
@@ -526,10 +530,10 @@ TEST_F(EndToEnd, AtATallerAndAShorterHeightTheFieldsShowTakeTypingAndCalculateAn
       return w.id == calculator.id && w.height == calculator.height + grown;
     }));
     ClickControl(calculator, kClearBtn);
-    // Inside each field, off its centred caret, the frame's pale fill shows through all above it.
+    // Inside each field, off its centred caret, its white face shows through all above it.
     for (const Point field : {kPreFld, kLikeFld}) {
-      EXPECT_TRUE(Shows(calculator, field.x - 40, field.y + menuBar, IsPaleField))
-          << "the frame does not show through the field at " << field.x;
+      EXPECT_TRUE(Shows(calculator, field.x - 40, field.y + menuBar, IsWhiteFace))
+          << "the field at " << field.x << " is covered";
     }
     EXPECT_TRUE(showsText(85, 223, 101, 35)) << "pretest caption hidden";
     EXPECT_TRUE(showsText(274, 222, 101, 36)) << "likelihood ratio caption hidden";

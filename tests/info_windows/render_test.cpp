@@ -50,8 +50,11 @@ TEST_F(Render, HelpWindow) {
   fw::Ref<class quorvan::helpWnd> help = quorvan::helpWnd();
   const QImage image = Rendered(*help, "help_wnd.png");
   EXPECT_FALSE(image.isNull());
-  // The paragraphs wrap at the window's width, but the separator stands on one line.
+  // The bordered text area shows its white face, not the window's grey: in its top left margin.
   const QWidget* shown = fw::testing::WidgetOf(fw::Must(help->EditField1()));
+  const QPoint margin = shown->mapTo(shown->window(), QPoint(3, 3));
+  EXPECT_EQ(image.pixelColor(margin), QColor(Qt::white));
+  // The paragraphs wrap at the window's width, but the separator stands on one line.
   const QStringList lines = quorvan::text_fit::ShownText(*shown).split(QLatin1Char('\n'));
   const qsizetype separator = lines.indexOf(QString(91, QLatin1Char('*')));
   ASSERT_NE(separator, -1);

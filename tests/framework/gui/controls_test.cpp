@@ -391,9 +391,17 @@ void AddOver(TestWindow& w) {
   }
 }
 
+// A text control without a border, such as a credit line.
+template <class C>
+void AddBorderless(TestWindow& w) {
+  AddOver<C>(w);
+  w.ControlByName("Over")->SetProperty("HasBorder", false);
+}
+
 // Each kind of control laid over a button made before it, as the locks lay a stretched control
-// over others: where the upper one shows nothing of its own, the button shows; the click goes to
-// the upper one only where it is enabled and is there to be clicked.
+// over others: where the upper one shows nothing of its own (a bordered text control's face is
+// its own), the button shows; the click goes to the upper one only where it is enabled and is
+// there to be clicked.
 TEST_F(ControlsTest, WhatAControlLeavesUncoveredShowsAndTakesTheClicks) {
   QTemporaryDir folder;
   ServePicture(folder, "blue.png", 40, Qt::blue);
@@ -407,8 +415,10 @@ TEST_F(ControlsTest, WhatAControlLeavesUncoveredShowsAndTakesTheClicks) {
     QPoint probe;  // in the upper control
     Seen transparent, opaque;
   } cases[] = {
-      {"text field", &AddOver<fw::TextField>, {60, 30}, {true, true}, {false, true}},
-      {"text area", &AddOver<fw::TextArea>, {60, 30}, {true, true}, {false, true}},
+      {"text field with a border", &AddOver<fw::TextField>, {60, 30}, {false, true}, {false, true}},
+      {"text field without", &AddBorderless<fw::TextField>, {60, 30}, {true, true}, {false, true}},
+      {"text area with a border", &AddOver<fw::TextArea>, {60, 30}, {false, true}, {false, true}},
+      {"text area without", &AddBorderless<fw::TextArea>, {60, 30}, {true, true}, {false, true}},
       {"label, below its text", &AddOver<fw::Label>, {60, 45}, {true, false}, {true, false}},
       {"bevel button", &AddOver<fw::BevelButton>, {60, 30}, {false, true}, {false, true}},
       {"canvas, beside its picture", &AddOver<fw::Canvas>, {80, 30}, {true, false}, {false, true}},
