@@ -152,9 +152,10 @@ class TextWidget : public Hosted<Base>, public TextCommands {
       case TextCommand::Cut:  // a selection to copy: in read-only text Cut only copies
       case TextCommand::Copy:
         return SelectedLength() > 0;
-      case TextCommand::Paste:  // editable text and text to paste (KeyDown may still refuse it)
-        return editable && !QGuiApplication::clipboard()->text().isEmpty();
-      case TextCommand::Clear:  // a selection in editable text
+      case TextCommand::Paste:  // editable text, text to paste and room for it within the limit
+        return editable && !QGuiApplication::clipboard()->text().isEmpty() &&
+               text_.Room(TextLength(), SelectedLength()) > 0;  // KeyDown may still refuse it
+      case TextCommand::Clear:                                  // a selection in editable text
         return editable && SelectedLength() > 0;
       case TextCommand::SelectAll:  // text not all selected yet, as Qt's line-edit menu decides:
         return SelectedLength() < TextLength();  // once it is, Select All changes nothing

@@ -7,7 +7,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <string>
 
 #include "tests/framework/gui/gui_fixture.h"
 
@@ -258,7 +261,7 @@ QString EditState(const fw::TextEdit& control) {
 }
 
 // Each Edit item shows enabled exactly when choosing it changes the text, the selection or the
-// clipboard, in a line and in a text area, editable or read-only.
+// clipboard, in a line and in a text area, editable or read-only, with room left or at its limit.
 TEST_F(MenuTest, AnEditItemShowsEnabledExactlyWhenChoosingItWouldChangeSomething) {
   QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
   static constexpr const char* kItems[] = {"EditUndo",  "EditCut",   "EditCopy",
@@ -272,6 +275,7 @@ TEST_F(MenuTest, AnEditItemShowsEnabledExactlyWhenChoosingItWouldChangeSomething
     bool readOnly;
     const char* clipboard;
     std::array<bool, 6> enabled;  // in the order of kItems
+    std::int64_t limit = 0;       // MaximumCharactersAllowed; 0: none
   };
   const State states[] = {
       {"empty field, empty clipboard", "Field", "", "", 0, 0, false, "", {}},
@@ -329,7 +333,37 @@ TEST_F(MenuTest, AnEditItemShowsEnabledExactlyWhenChoosingItWouldChangeSomething
        false,
        "9",
        {true, true, true, true, true, true}},
+      {"at its limit, nothing selected",
+       "Field",
+       "",
+       "12345",
+       0,
+       0,
+       false,
+       "9",
+       {false, false, false, false, false, true},
+       5},
+      {"at its limit, part selected",
+       "Field",
+       "",
+       "12345",
+       0,
+       2,
+       false,
+       "9",
+       {false, true, true, true, true, true},
+       5},
       {"empty area", "Area", "", "", 0, 0, false, "9", {false, false, false, true, false, false}},
+      {"area at its limit",
+       "Area",
+       "",
+       "ab",
+       2,
+       0,
+       false,
+       "9",
+       {false, false, false, false, false, true},
+       2},
       {"read-only area, part selected",
        "Area",
        "",
@@ -346,6 +380,7 @@ TEST_F(MenuTest, AnEditItemShowsEnabledExactlyWhenChoosingItWouldChangeSomething
     for (std::size_t i = 0; i < std::size(kItems); ++i) {
       SCOPED_TRACE(std::string(state.name) + " " + kItems[i]);
       control->SetProperty("ReadOnly", false);
+      control->SetProperty("MaximumCharactersAllowed", state.limit);
       control->Text("-");  // what the program writes leaves nothing to undo
       control->Text("");
       control->SetFocus();
@@ -380,37 +415,40 @@ TEST_F(MenuTest, EditItemsAreDisabledWhereNoTextControlHasTheFocus) {
 }
 
 // A disabled item's shortcut does nothing in Qt; once the state changed, the keys act although
-// the menu was last opened while they would not have.
+// the menu was last opened while they would not have. The items get keys that the text controls
+// do not take themselves (they take Ctrl+Z, X, C, V and A), so only the items can act on them.
 TEST_F(MenuTest, ShortcutsActAsSoonAsTheirItemWouldWithoutTheMenuOpened) {
   QApplication::setActiveWindow(fw::testing::WidgetOf(*calc));
-  auto control = [this](const char* name) {
-    return fw::RuntimeCheckCast<fw::TextEdit>(calc->ControlByName(name));
-  };
-  auto press = [](const fw::TextEdit& c, Qt::Key key) {
-    QTest::keyClick(fw::testing::WidgetOf(c), key, Qt::ControlModifier);
-  };
+  const std::map<std::string, Qt::Key> keys = {{"EditUndo", Qt::Key_F2},
+                                               {"EditCut", Qt::Key_F3},
+                                               {"EditCopy", Qt::Key_F4},
+                                               {"EditPaste", Qt::Key_F5},
+                                               {"EditSelectAll", Qt::Key_F6}};
+  for (const auto& [item, key] : keys) {
+    bar->Lookup(item)->CommandKey(QKeySequence(key).toString().toStdString());
+  }
   for (const char* name : {"Field", "Area"}) {
     SCOPED_TRACE(name);
-    auto edit = control(name);
+    auto edit = fw::RuntimeCheckCast<fw::TextEdit>(calc->ControlByName(name));
     QWidget* widget = fw::testing::WidgetOf(*edit);
+    const auto press = [&](const char* item) { QTest::keyClick(widget, keys.at(item)); };
     edit->SetProperty("ReadOnly", false);
     edit->Text("");
     edit->SetFocus();
     QGuiApplication::clipboard()->clear();
-    for (const char* item : {"EditUndo", "EditCopy", "EditCut", "EditPaste", "EditSelectAll"}) {
+    for (const auto& [item, key] : keys)
       ASSERT_FALSE(fw::testing::ShownEnabled(*calc, item)) << item;
-    }
     QTest::keyClicks(widget, "12");
-    press(*edit, Qt::Key_Z);
+    press("EditUndo");
     EXPECT_EQ(edit->Text(), "");
     QTest::keyClicks(widget, "34");
-    press(*edit, Qt::Key_A);
-    press(*edit, Qt::Key_C);
+    press("EditSelectAll");
+    press("EditCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "34");
-    press(*edit, Qt::Key_X);
+    press("EditCut");
     EXPECT_EQ(edit->Text(), "");
-    press(*edit, Qt::Key_V);
-    press(*edit, Qt::Key_V);
+    press("EditPaste");
+    press("EditPaste");
     EXPECT_EQ(edit->Text(), "3434");
 
     // A read-only result: copied once selected.
@@ -418,8 +456,8 @@ TEST_F(MenuTest, ShortcutsActAsSoonAsTheirItemWouldWithoutTheMenuOpened) {
     edit->SetProperty("ReadOnly", true);
     edit->Text("0.1818");
     ASSERT_FALSE(fw::testing::ShownEnabled(*calc, "EditCopy"));
-    press(*edit, Qt::Key_A);
-    press(*edit, Qt::Key_C);
+    press("EditSelectAll");
+    press("EditCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.1818");
   }
 }
