@@ -134,10 +134,7 @@ TextCommands* Window::Impl::FocusedText() const {
 // or where its built-in action would: Quit always, an Edit command where the focused text control
 // would take it. Any other item, About among them, would do nothing without a handler.
 bool Window::Impl::WouldAct(const MenuItem& item) const {
-  for (const auto& [name, handler] : menuHandlers) {
-    if (name == item.Name() && handler) return true;
-  }
-  if (item.IsA(QuitMenuItem::StaticClass())) return true;
+  if (HandlerFor(item.Name()) || item.IsA(QuitMenuItem::StaticClass())) return true;
   const EditItem* edit = EditItemNamed(item.Name());
   const TextCommands* text = edit ? FocusedText() : nullptr;
   return text && text->WouldAct(edit->command);

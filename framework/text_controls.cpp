@@ -109,11 +109,14 @@ void ApplyColours(QWidget& widget, const RectControl& o) {
   widget.setPalette(p);
 }
 
-// The properties both text widgets show alike; false for any other.
+// The properties ApplyColours shows; HasBorder decides the face too, alongside the border.
+bool IsColourProperty(std::string_view name) {
+  return name == "TextColor" || name == "BackgroundColor" || name == "Transparent";
+}
+
+// The other properties both text widgets show alike; false for any other.
 bool ApplyShared(QWidget& widget, const RectControl& o, std::string_view name) {
-  if (name == "TextColor" || name == "BackgroundColor" || name == "Transparent") {
-    ApplyColours(widget, o);
-  } else if (qt::IsFontProperty(name)) {
+  if (qt::IsFontProperty(name)) {
     widget.setFont(qt::FontOf(o));
   } else if (name == "TabStop") {
     widget.setFocusPolicy(o.BoolProperty("TabStop", true) ? Qt::StrongFocus : Qt::ClickFocus);
@@ -152,10 +155,10 @@ class TextWidget : public Hosted<Base>, public TextCommands {
       case TextCommand::Cut:  // a selection to copy: in read-only text Cut only copies
       case TextCommand::Copy:
         return SelectedLength() > 0;
-      case TextCommand::Paste:  // editable text, text to paste and room for it within the limit
-        return editable && !QGuiApplication::clipboard()->text().isEmpty() &&
-               text_.Room(TextLength(), SelectedLength()) > 0;  // KeyDown may still refuse it
-      case TextCommand::Clear:                                  // a selection in editable text
+      // Editable text, text to paste and room for it within the limit; KeyDown may still refuse it.
+      case TextCommand::Paste:
+        return editable && !QGuiApplication::clipboard()->text().isEmpty() && Room() > 0;
+      case TextCommand::Clear:  // a selection in editable text
         return editable && SelectedLength() > 0;
       case TextCommand::SelectAll:  // text not all selected yet, as Qt's line-edit menu decides:
         return SelectedLength() < TextLength();  // once it is, Select All changes nothing
@@ -167,6 +170,8 @@ class TextWidget : public Hosted<Base>, public TextCommands {
   virtual bool UndoAvailable() const = 0;
   virtual qsizetype TextLength() const = 0;
   virtual qsizetype SelectedLength() const = 0;
+  // How many more characters the user may add once the selection gives way to them.
+  qsizetype Room() const { return text_.Room(TextLength(), SelectedLength()); }
 
   // What both widgets first do with a key press: the Cut and Paste keys (Ctrl+X, Shift+Delete,
   // Ctrl+V, Shift+Insert) run the commands, as the Edit menu does, and a character goes to KeyDown
@@ -228,6 +233,8 @@ class LineEdit : public TextWidget<QLineEdit> {
     } else if (name == "HasBorder") {
       setFrame(o.BoolProperty("HasBorder", true));
       ApplyColours(*this, o);
+    } else if (IsColourProperty(name)) {
+      ApplyColours(*this, o);
     } else if (name == "Password") {
       setEchoMode(o.BoolProperty("Password") ? QLineEdit::Password : QLineEdit::Normal);
     } else if (name == "Hint") {
@@ -253,7 +260,7 @@ class LineEdit : public TextWidget<QLineEdit> {
     std::optional<QString> character;
     if (KeyTaken(*e, character)) return;
     const std::optional<QString> typed = qt::TypedText(*e);
-    if (typed && text_.Room(text().size(), selectedText().size()) < typed->size()) {
+    if (typed && Room() < typed->size()) {
       e->accept();
       return;
     }
@@ -301,8 +308,7 @@ class LineEdit : public TextWidget<QLineEdit> {
     for (const QString& c : Characters(text_.Filter(incoming))) {
       if (c[0].isPrint() || c[0].isSurrogate()) accepted += c;
     }
-    accepted.truncate(
-        std::min<qsizetype>(accepted.size(), text_.Room(text().size(), selectedText().size())));
+    accepted.truncate(std::min<qsizetype>(accepted.size(), Room()));
     if (!accepted.isEmpty()) insert(accepted);
   }
 };
@@ -352,8 +358,7 @@ class TextBox : public TextWidget<QTextEdit> {
       setTabChangesFocus(!o.BoolProperty("AllowTabs"));
     } else if (name == "TextAlignment" || name == "LineSpacing" || name == "LineHeight") {
       ApplyParagraphs();
-    } else if (name == "TextColor" || name == "BackgroundColor" || name == "Transparent" ||
-               name == "HideSelection") {
+    } else if (IsColourProperty(name) || name == "HideSelection") {
       ApplyFace(o);
     } else {
       ApplyShared(*this, o, name);
@@ -386,7 +391,7 @@ class TextBox : public TextWidget<QTextEdit> {
     // Where Tab types, it counts against the limit too.
     const bool tab = IsTab(*e) && !tabChangesFocus();
     const qsizetype typed = lineBreak || tab ? 1 : qt::TypedText(*e).value_or(QString()).size();
-    if (typed > 0 && text_.Room(toPlainText().size(), textCursor().selectedText().size()) < typed) {
+    if (typed > 0 && Room() < typed) {
       e->accept();
       return;
     }
@@ -409,10 +414,8 @@ class TextBox : public TextWidget<QTextEdit> {
         accepted += c;
       }
     }
-    QTextCursor cursor = textCursor();
-    accepted.truncate(std::min<qsizetype>(
-        accepted.size(), text_.Room(toPlainText().size(), cursor.selectedText().size())));
-    if (!accepted.isEmpty()) cursor.insertText(accepted);
+    accepted.truncate(std::min<qsizetype>(accepted.size(), Room()));
+    if (!accepted.isEmpty()) textCursor().insertText(accepted);
   }
 
  private:

@@ -256,6 +256,12 @@ void Window::Impl::ApplyTabOrder() {
   }
 }
 
+Ref<Delegate> Window::Impl::HandlerFor(std::string_view itemName) const {
+  auto registered =
+      std::ranges::find(menuHandlers, itemName, &decltype(menuHandlers)::value_type::first);
+  return registered == menuHandlers.end() ? nullptr : registered->second;
+}
+
 QWidget* MessageOwner() {
   for (const Ref<Window>& window : Registry()) {
     const Window::Impl& impl = window->impl();
@@ -476,11 +482,8 @@ void Window::AddMenuHandler(std::string_view itemName, Ref<Delegate> handler) {
 bool Window::ChooseMenuItem(std::string_view itemName) {
   CheckGuiThread();
   Ref<Object> keep = shared_from_this();
-  for (const auto& [name, handler] : impl_->menuHandlers) {
-    if (name != itemName || !handler) continue;
-    Ref<Delegate> call = handler;
+  if (Ref<Delegate> call = impl_->HandlerFor(itemName)) {
     if (qt::Dispatch<bool>([&] { return call->Invoke(this); }, false)) return true;
-    break;
   }
   return qt::Dispatch<bool>([&] { return impl_->RunBuiltInItem(itemName); }, false);
 }

@@ -82,6 +82,8 @@ struct Window::Impl {
   void ApplyTabOrder();
   void Place(const Window& window);
   bool RunBuiltInItem(std::string_view itemName);
+  // The handler this window registered for the item, or nullptr.
+  Ref<Delegate> HandlerFor(std::string_view itemName) const;
   // The focused control's text commands, where a text control has the focus.
   TextCommands* FocusedText() const;
   // Whether choosing the item in this window would act now.

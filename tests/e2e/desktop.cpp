@@ -215,11 +215,7 @@ std::vector<TopWindow> Desktop::Windows() {
     if (!windows.empty())
       std::memcpy(windows.data(), list.data(), windows.size() * sizeof(xcb_window_t));
   } else {
-    Reply<xcb_query_tree_reply_t> tree(
-        xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
-    if (!tree) return found;
-    const xcb_window_t* children = xcb_query_tree_children(tree.get());
-    windows.assign(children, children + xcb_query_tree_children_length(tree.get()));
+    windows = RootChildren();
   }
   const xcb_atom_t netName = Atom(x_, "_NET_WM_NAME");
   const xcb_atom_t utf8 = Atom(x_, "UTF8_STRING");
@@ -330,16 +326,19 @@ void Desktop::Resize(const TopWindow& window, int width, int height) {
 }
 
 bool Desktop::MenuShown() {
+  return std::ranges::any_of(RootChildren(), [this](xcb_window_t w) {
+    Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(x_, xcb_get_window_attributes(x_, w), nullptr));
+    return attributes && attributes->override_redirect &&
+           attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+  });
+}
+
+std::vector<uint32_t> Desktop::RootChildren() {
   Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(x_, xcb_query_tree(x_, root_), nullptr));
-  if (!tree) return false;
+  if (!tree) return {};
   const xcb_window_t* children = xcb_query_tree_children(tree.get());
-  return std::any_of(
-      children, children + xcb_query_tree_children_length(tree.get()), [this](xcb_window_t w) {
-        Reply<xcb_get_window_attributes_reply_t> attributes(
-            xcb_get_window_attributes_reply(x_, xcb_get_window_attributes(x_, w), nullptr));
-        return attributes && attributes->override_redirect &&
-               attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-      });
+  return {children, children + xcb_query_tree_children_length(tree.get())};
 }
 
 std::optional<Rgb> Desktop::Pixel(const TopWindow& window, int x, int y) {

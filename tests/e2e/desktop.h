@@ -109,6 +109,8 @@ class Desktop {
   void Start();
   void Stop();  // ends the program and the server, whatever state they are in
   std::string Run(const std::vector<std::string>& command);
+  // The root window's children, bottom to top.
+  std::vector<uint32_t> RootChildren();
 
   pid_t server_ = -1;
   pid_t windowManager_ = -1;
